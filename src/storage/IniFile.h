@@ -23,6 +23,8 @@ public:
     int readInt(const QString& section, const QString& key, int defaultValue) const;
     bool keyExists(const QString& section, const QString& key) const;
     bool sectionExists(const QString& section) const;
+    // All keys of a section with their (trimmed) values, in file order; one read of the file.
+    std::vector<std::pair<QString, QString>> readSection(const QString& section) const;
 
     // Creates the file and the section when missing. False (and the old file intact) when the
     // file cannot be written; errorString() then says why.
