@@ -1,0 +1,92 @@
+#include "BatchRun.h"
+
+#include "LineSplitter.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace kthread::cli {
+
+namespace {
+
+constexpr std::size_t kReadBlock = 1 << 20;
+
+std::string SystemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Reads up to `size` bytes; 0 at the end of the input, -1 on an error.
+ssize_t ReadSome(int fd, char* data, std::size_t size) {
+    while (true) {
+        const ssize_t got = ::read(fd, data, size);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t put = ::write(fd, text.data(), text.size());
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+} // namespace
+
+int BatchResult::ExitCode() const {
+    const bool clean = summary.errorLines == 0 && summary.fatalError.empty() && ioError.empty();
+    return clean ? 0 : 1;
+}
+
+BatchResult RunBatch(LineProcessor& processor, int in, int out) {
+    BatchResult result;
+    LineSplitter splitter(processor);
+    std::vector<char> block(kReadBlock);
+    std::string output;
+    output.reserve(4 * kReadBlock);
+    bool going = true;
+    while (going) {
+        const ssize_t got = ReadSome(in, block.data(), block.size());
+        if (got > 0) {
+            going = splitter.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)),
+                                  output);
+        } else {
+            if (got < 0) {
+                result.ioError = SystemError("cannot read the input");
+            } else {
+                splitter.Finish(output);
+            }
+            going = false;
+        }
+        if (!WriteAll(out, output)) {
+            result.ioError = SystemError("cannot write the output");
+            going = false;
+        }
+        output.clear();
+    }
+    result.summary = processor.Summary();
+    return result;
+}
+
+BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out) {
+    LineSplitter splitter(processor);
+    if (splitter.Feed(text, out)) {
+        splitter.Finish(out);
+    }
+    BatchResult result;
+    result.summary = processor.Summary();
+    return result;
+}
+
+} // namespace kthread::cli

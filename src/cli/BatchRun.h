@@ -1,0 +1,27 @@
+// Runs a batch processor over a whole input: a stream read in large blocks, or text in memory.
+#pragma once
+
+#include "LineProcessor.h"
+
+#include <string>
+#include <string_view>
+
+namespace kthread::cli {
+
+struct BatchResult {
+    BatchSummary summary;
+    std::string ioError; // a failed read or write; the output may then be incomplete
+
+    // 0 when every line was processed and written; 1 otherwise.
+    int ExitCode() const;
+};
+
+// Reads the file descriptor `in` to its end (or until the processor stops) and writes the output
+// to `out`, one write per block read. A block is whatever one read returns (up to 1 MiB), so a
+// program that feeds lines through a pipe gets its answers without waiting for more input.
+BatchResult RunBatch(LineProcessor& processor, int in, int out);
+
+// The same over text in memory; the output is returned in `out`.
+BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out);
+
+} // namespace kthread::cli

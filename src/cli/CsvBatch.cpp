@@ -1,0 +1,83 @@
+#include "CsvBatch.h"
+
+#include "CsvCells.h"
+#include "OutputText.h"
+#include "RecordFields.h"
+#include "RecordWriters.h"
+
+namespace kthread::cli {
+
+bool CsvBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) {
+    line = WithoutCarriageReturn(line);
+    if (IsBlankLine(line)) {
+        return true;
+    }
+    if (!haveHeader_) {
+        return ReadHeader(line, lineNumber, out);
+    }
+    ReadRow(line, lineNumber, out);
+    return true;
+}
+
+bool CsvBatch::ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out) {
+    SplitCsvLine(line, cells_);
+    std::uint32_t seen = 0;
+    for (const std::string_view name : cells_) {
+        const auto index = FindField(name);
+        const std::uint32_t bit = index ? 1U << *index : 0U;
+        if (!index || (seen & bit) != 0) {
+            summary_.fatalError = "line " + std::to_string(lineNumber) + ": " +
+                                  (index ? "repeated" : "unknown") + " column " + QuoteInput(name) +
+                                  " in the CSV header";
+            return false;
+        }
+        seen |= bit;
+        columns_.push_back(*index);
+    }
+    haveHeader_ = true;
+    AppendCsvHeader(out);
+    return true;
+}
+
+void CsvBatch::ReadRow(std::string_view line, std::uint64_t lineNumber, std::string& out) {
+    SplitCsvLine(line, cells_);
+    TPitchDiamData record{};
+    if (const auto error = FillRecord(record)) {
+        AppendCsvError(out, lineNumber, *error);
+        ++summary_.errorLines;
+        return;
+    }
+    const bool ok = CalcPitchDiam(record);
+    AppendCsvRecord(out, record, ok);
+    ++summary_.records;
+}
+
+std::optional<std::string> CsvBatch::FillRecord(TPitchDiamData& record) const {
+    if (cells_.size() != columns_.size()) {
+        return "expected " + std::to_string(columns_.size()) + " values, found " +
+               std::to_string(cells_.size());
+    }
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        const FieldInfo& field = RecordFields()[columns_[column]];
+        const std::string_view cell = cells_[column];
+        const auto value = ParseCsvNumber(cell);
+        if (!value) {
+            return std::string(field.name) + ": " +
+                   (cell.empty() ? std::string("empty value")
+                                 : "malformed number " + QuoteInput(cell));
+        }
+        if (field.kind == FieldKind::Number) {
+            record.*field.number = *value;
+            continue;
+        }
+        const auto selector = SelectorFromNumber(*value);
+        if (!selector) {
+            return std::string(field.name) + ": must be a whole number from 0 to 255, got " +
+                   QuoteInput(cell);
+        }
+        record.*field.selector = *selector;
+    }
+    return std::nullopt;
+}
+
+} // namespace kthread::cli

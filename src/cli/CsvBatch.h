@@ -1,0 +1,31 @@
+// CSV batch: a header row names the given fields (any subset, any order); each later row is one
+// record. Output: a header with all fields and "ok", then one row per record or error.
+#pragma once
+
+#include "LineProcessor.h"
+#include "PitchDiam.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kthread::cli {
+
+class CsvBatch final : public LineProcessor {
+public:
+    // Stops (returns false) on a header that names an unknown or repeated field.
+    bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) override;
+    const BatchSummary& Summary() const override { return summary_; }
+
+private:
+    bool ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out);
+    void ReadRow(std::string_view line, std::uint64_t lineNumber, std::string& out);
+    std::optional<std::string> FillRecord(TPitchDiamData& record) const;
+
+    BatchSummary summary_;
+    bool haveHeader_ = false;
+    std::vector<std::size_t> columns_; // field index of each column
+    std::vector<std::string_view> cells_;
+};
+
+} // namespace kthread::cli

@@ -1,0 +1,49 @@
+#include "CsvCells.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kthread::cli {
+
+namespace {
+
+std::string_view TrimCell(std::string_view cell) {
+    const auto first = cell.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    cell = cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
+    if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') {
+        cell = cell.substr(1, cell.size() - 2);
+    }
+    return cell;
+}
+
+} // namespace
+
+void SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells) {
+    cells.clear();
+    while (true) {
+        const std::size_t comma = line.find(',');
+        cells.push_back(TrimCell(line.substr(0, comma)));
+        if (comma == std::string_view::npos) {
+            return;
+        }
+        line.remove_prefix(comma + 1);
+    }
+}
+
+std::optional<double> ParseCsvNumber(std::string_view cell) {
+    if (cell.size() > 1 && cell.front() == '+' && cell[1] != '-' && cell[1] != '+') {
+        cell.remove_prefix(1);
+    }
+    double value = 0;
+    const char* end = cell.data() + cell.size();
+    const auto result = std::from_chars(cell.data(), end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace kthread::cli

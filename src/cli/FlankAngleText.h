@@ -1,0 +1,24 @@
+// Flank angles as typed on the command line: decimal degrees ("30", "29.5") or
+// degrees:minutes:seconds ("29:30:0", minutes and seconds optional from the right: "29:30").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kthread::cli {
+
+struct DegMinSec {
+    double degrees = 0;
+    double minutes = 0;
+    double seconds = 0;
+};
+
+// Parses and checks the window's limits: degrees 0 to 90, minutes and seconds 0 to 59. On
+// failure returns empty and, when `error` is given, says why.
+std::optional<DegMinSec> ParseFlankAngle(std::string_view text, std::string* error = nullptr);
+
+// (deg + min/60 + sec/3600) * pi/180.
+double FlankRadians(const DegMinSec& angle);
+
+} // namespace kthread::cli

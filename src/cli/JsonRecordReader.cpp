@@ -1,0 +1,138 @@
+#include "JsonRecordReader.h"
+
+#include "OutputText.h"
+#include "RecordFields.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+
+namespace kthread::cli {
+
+namespace {
+
+using nlohmann::json;
+
+// Event handler for json::sax_parse that stores values straight into the record, so a line
+// costs no document tree.
+class RecordSaxHandler {
+public:
+    explicit RecordSaxHandler(TPitchDiamData& record) : record_(record) {}
+
+    const std::string& error() const { return error_; }
+
+    bool null() { return Unexpected("null"); }
+    bool boolean(bool value) { return Unexpected(value ? "true" : "false"); }
+    bool string(std::string& value) { return Unexpected("a string " + QuoteInput(value)); }
+    bool binary(json::binary_t& /*value*/) { return Unexpected("binary data"); }
+
+    bool number_integer(json::number_integer_t value) {
+        return Number(static_cast<double>(value), [value] { return std::to_string(value); });
+    }
+    bool number_unsigned(json::number_unsigned_t value) {
+        return Number(static_cast<double>(value), [value] { return std::to_string(value); });
+    }
+    bool number_float(json::number_float_t value, const std::string& text) {
+        return Number(value, [&text] { return PrintableAscii(text); });
+    }
+
+    bool start_object(std::size_t /*size*/) {
+        if (depth_ > 0) {
+            return Unexpected("an object");
+        }
+        depth_ = 1;
+        return true;
+    }
+    bool end_object() {
+        depth_ = 0;
+        return true;
+    }
+    bool start_array(std::size_t /*size*/) { return Unexpected("an array"); }
+    bool end_array() { return true; }
+
+    bool key(std::string& name) {
+        const auto index = FindField(name);
+        if (!index) {
+            return Fail("unknown key " + QuoteInput(name));
+        }
+        const std::uint32_t bit = 1U << *index;
+        if ((seen_ & bit) != 0) {
+            return Fail("duplicate key " + QuoteInput(name));
+        }
+        seen_ |= bit;
+        field_ = *index;
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string& /*lastToken*/,
+                     const nlohmann::detail::exception& failure) {
+        // The library's text starts with "[json.exception...] parse error at line 1, column N: ";
+        // the line is ours to count, so keep only the reason.
+        std::string_view reason = failure.what();
+        const auto column = reason.find("column ");
+        const auto colon = reason.find(": ", column == std::string_view::npos ? 0 : column);
+        if (colon != std::string_view::npos) {
+            reason.remove_prefix(colon + 2);
+        }
+        return Fail("invalid JSON at byte " + std::to_string(position) + ": " +
+                    PrintableAscii(reason));
+    }
+
+private:
+    template <typename ShowFn> bool Number(double value, ShowFn show) {
+        if (depth_ == 0) {
+            return Unexpected("a number");
+        }
+        const FieldInfo& field = RecordFields()[field_];
+        if (field.kind == FieldKind::Number) {
+            record_.*field.number = value;
+            return true;
+        }
+        const auto selector = SelectorFromNumber(value);
+        if (!selector) {
+            return Fail(std::string(field.name) + ": must be a whole number from 0 to 255, got " +
+                        show());
+        }
+        record_.*field.selector = *selector;
+        return true;
+    }
+
+    bool Unexpected(const std::string& what) {
+        if (depth_ == 0) {
+            return Fail("expected a JSON object, got " + what);
+        }
+        const FieldInfo& field = RecordFields()[field_];
+        const char* expected = field.kind == FieldKind::Selector
+                                   ? ": must be a whole number from 0 to 255, got "
+                                   : ": must be a number, got ";
+        return Fail(std::string(field.name) + expected + what);
+    }
+
+    bool Fail(std::string message) {
+        error_ = std::move(message);
+        return false;
+    }
+
+    TPitchDiamData& record_;
+    std::string error_;
+    int depth_ = 0;
+    std::size_t field_ = 0;
+    std::uint32_t seen_ = 0;
+};
+
+} // namespace
+
+std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData& record) {
+    RecordSaxHandler handler(record);
+    const bool parsed = json::sax_parse(text.data(), text.data() + text.size(), &handler);
+    if (parsed) {
+        return std::nullopt;
+    }
+    if (handler.error().empty()) {
+        return std::string("invalid JSON");
+    }
+    return handler.error();
+}
+
+} // namespace kthread::cli

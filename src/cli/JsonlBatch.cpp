@@ -1,0 +1,24 @@
+#include "JsonlBatch.h"
+
+#include "JsonRecordReader.h"
+#include "RecordWriters.h"
+
+namespace kthread::cli {
+
+bool JsonlBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) {
+    if (IsBlankLine(line)) {
+        return true;
+    }
+    TPitchDiamData record{};
+    if (const auto error = ReadJsonRecord(line, record)) {
+        AppendJsonError(out, lineNumber, *error);
+        ++summary_.errorLines;
+        return true;
+    }
+    const bool ok = CalcPitchDiam(record);
+    AppendJsonRecord(out, record, ok);
+    ++summary_.records;
+    return true;
+}
+
+} // namespace kthread::cli

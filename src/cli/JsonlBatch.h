@@ -1,0 +1,18 @@
+// JSON Lines batch: one record object per input line, one completed record (or one error) per
+// output line, in input order.
+#pragma once
+
+#include "LineProcessor.h"
+
+namespace kthread::cli {
+
+class JsonlBatch final : public LineProcessor {
+public:
+    bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) override;
+    const BatchSummary& Summary() const override { return summary_; }
+
+private:
+    BatchSummary summary_;
+};
+
+} // namespace kthread::cli

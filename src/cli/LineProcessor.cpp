@@ -1,0 +1,16 @@
+#include "LineProcessor.h"
+
+namespace kthread::cli {
+
+bool IsBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+std::string_view WithoutCarriageReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+} // namespace kthread::cli

@@ -1,0 +1,227 @@
+// The real kthread-calc program, run with arguments and standard input.
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef KTHREAD_CALC_PATH
+#error "KTHREAD_CALC_PATH must name the program under test"
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+RunResult RunCalc(const std::vector<std::string>& args, const std::string& input = "") {
+    static int counter = 0;
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("kthread-calc-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::create_directories(dir);
+    std::ofstream(dir / "in", std::ios::binary) << input;
+    std::string command = ShellQuoted(KTHREAD_CALC_PATH);
+    for (const std::string& arg : args) {
+        command += " " + ShellQuoted(arg);
+    }
+    command += " <" + ShellQuoted(dir / "in") + " >" + ShellQuoted(dir / "out") + " 2>" +
+               ShellQuoted(dir / "err");
+    const int status = std::system(command.c_str());
+    RunResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = ReadFile(dir / "out");
+    result.err = ReadFile(dir / "err");
+    fs::remove_all(dir);
+    return result;
+}
+
+const std::vector<std::string> kWorkedExample{
+    "--thread", "ext-cyl", "--method", "three-wires", "--given", "M",       "--value",
+    "20",       "--pitch", "1.5",      "--flank",     "30",      "--probe", "0.866"};
+
+std::vector<std::string> WorkedExampleWith(std::vector<std::string> extra) {
+    std::vector<std::string> args = kWorkedExample;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
+TEST(KthreadCalc, WorkedExamplePrintsNamedResults) {
+    const RunResult run = RunCalc(kWorkedExample);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Pitch diameter (d2): 18.70062\n"
+                       "Measurement P.D. (m): 19.13400\n"
+                       "Deformation correction A2: 0.00000\n"
+                       "Opt. probe diameter: 0.86603\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(KthreadCalc, DegMinSecFlankEqualsDecimalDegrees) {
+    const RunResult dms = RunCalc(WorkedExampleWith({"--flank", "29:30:0", "--flank2", "30:30"}));
+    const RunResult decimal = RunCalc(WorkedExampleWith({"--flank", "29.5", "--flank2", "30.5"}));
+    EXPECT_EQ(dms.exitCode, 0) << dms.err;
+    EXPECT_EQ(dms.out, decimal.out);
+    EXPECT_NE(dms.out, RunCalc(kWorkedExample).out);
+}
+
+TEST(KthreadCalc, InchModeConvertsLengthsInAndOut) {
+    const RunResult mm = RunCalc({"--value", "25.4", "--pitch", "1.5875", "--probe", "0.79375"});
+    const RunResult inch =
+        RunCalc({"--inch", "--value", "1", "--pitch", "0.0625", "--probe", "0.03125"});
+    ASSERT_EQ(mm.exitCode, 0) << mm.err;
+    ASSERT_EQ(inch.exitCode, 0) << inch.err;
+    // The pitch diameter in inches is the millimetre result / 25.4 with six decimals.
+    const std::string prefix = "Pitch diameter (d2): ";
+    const double d2mm = std::stod(mm.out.substr(prefix.size()));
+    const double d2in = std::stod(inch.out.substr(prefix.size()));
+    EXPECT_NEAR(d2in, d2mm / 25.4, 1e-6);
+    EXPECT_EQ(inch.out.substr(0, inch.out.find('\n')).size() - prefix.size(), 8U); // 0.xxxxxx
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* messagePart;
+};
+
+class KthreadCalcUsage : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(KthreadCalcUsage, RejectsWithAMessageNamingTheProblem) {
+    const UsageCase& row = GetParam();
+    const RunResult run = RunCalc(row.args);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(row.messagePart), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KthreadCalcUsage,
+    testing::Values(
+        UsageCase{"UnknownOption", WorkedExampleWith({"--wires", "3"}), "--wires"},
+        UsageCase{"MalformedNumber", WorkedExampleWith({"--pitch", "1.5mm"}), "--pitch"},
+        UsageCase{"CommaDecimalMark", WorkedExampleWith({"--value", "20,5"}), "--value"},
+        UsageCase{"PitchOutOfRange", WorkedExampleWith({"--pitch", "120"}), "--pitch"},
+        UsageCase{"MethodOfAnotherThread", WorkedExampleWith({"--method", "perpendicular"}),
+                  "--method"},
+        UsageCase{"InclinedForInternalTaper",
+                  WorkedExampleWith({"--thread", "int-taper", "--method", "inclined"}), "--method"},
+        UsageCase{"UnknownThread", WorkedExampleWith({"--thread", "EXT-CYL"}), "--thread"},
+        UsageCase{"GivenInWrongCase", WorkedExampleWith({"--given", "D2"}), "--given"},
+        UsageCase{"FlankMinutesAbove59", WorkedExampleWith({"--flank", "29:75:0"}), "--flank"},
+        UsageCase{"TaperOnCylinder", WorkedExampleWith({"--taper", "0.0625"}), "--taper"},
+        UsageCase{"UnknownProbeMaterial", WorkedExampleWith({"--probe-material", "glass"}),
+                  "--probe-material"},
+        UsageCase{"MissingValue", {"--pitch", "1.5", "--probe", "0.866"}, "--value"},
+        UsageCase{"BatchWithMeasurementOptions", {"--jsonl", "--pitch", "1.5"}, "--pitch"},
+        UsageCase{"BothBatchFormats", {"--jsonl", "--csv"}, "--csv"}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+TEST(KthreadCalc, EveryMethodOfEveryThreadTypeIsAccepted) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> methods{
+        {"ext-cyl", {"three-wires", "two-wires", "two-wires-inclined"}},
+        {"int-cyl", {"perpendicular", "inclined"}},
+        {"ext-taper", {"two-wires", "three-wires"}},
+        {"int-taper", {"perpendicular"}}};
+    for (const auto& [thread, names] : methods) {
+        for (const std::string& method : names) {
+            const RunResult run = RunCalc({"--thread", thread, "--method", method, "--value", "20",
+                                           "--pitch", "1.5", "--probe", "0.866"});
+            EXPECT_EQ(run.exitCode, 0) << thread << " " << method << ": " << run.err;
+        }
+    }
+}
+
+TEST(KthreadCalc, EngineFailureIsAnErrorNotAResult) {
+    const RunResult run = RunCalc(WorkedExampleWith({"--probe", "0"}));
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("no solution"), std::string::npos) << run.err;
+}
+
+TEST(KthreadCalc, HelpListsTheMethodsAndVersionPrintsTheProjectVersion) {
+    const RunResult help = RunCalc({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* word : {"ext-cyl", "int-taper", "two-wires-inclined", "perpendicular",
+                             "--jsonl", "--csv", "--inch", "--flank2"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+    const RunResult version = RunCalc({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string(KTHREAD_VERSION_STRING) + "\n");
+}
+
+TEST(KthreadCalc, JsonlKeepsGoingPastBadLinesAndFailsAtTheEnd) {
+    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const RunResult run =
+        RunCalc({"--jsonl"}, good + "\n" + R"({"ThreadType": -1})" + "\n\n" + good + "\n");
+    EXPECT_EQ(run.exitCode, 1);
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> parsed;
+    for (std::string line; std::getline(lines, line);) {
+        parsed.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(parsed.size(), 3U);
+    EXPECT_EQ(parsed[0].at("ok"), true);
+    EXPECT_EQ(parsed[1].at("line"), 2);
+    EXPECT_EQ(parsed[2], parsed[0]);
+    EXPECT_NE(run.err.find("1 input line"), std::string::npos) << run.err;
+}
+
+TEST(KthreadCalc, JsonlWithoutErrorsSucceeds) {
+    const RunResult run = RunCalc({"--jsonl"}, "{\"ProbeDiam\": 1}\n{}");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+}
+
+TEST(KthreadCalc, CsvHeaderErrorStopsWithAMessage) {
+    const RunResult run = RunCalc({"--csv"}, "Pitch,Diameter\n1.5,0.866\n");
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("\"Diameter\""), std::string::npos) << run.err;
+}
+
+TEST(KthreadCalc, CsvWritesHeaderRowsAndErrorRows) {
+    const RunResult run =
+        RunCalc({"--csv"}, "Pitch,ProbeDiam,SizeOver\r\n1.5,0.866,20\r\n1.5,x,20\r\n");
+    EXPECT_EQ(run.exitCode, 1);
+    std::istringstream lines(run.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        rows.push_back(line);
+    }
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_TRUE(rows[0].starts_with("ThreadType,GivenQty,MeasMode,Pitch,"));
+    EXPECT_TRUE(rows[0].ends_with(",PitchDiam,ok"));
+    EXPECT_EQ(std::count(rows[1].begin(), rows[1].end(), ','), 18);
+    EXPECT_TRUE(rows[2].starts_with("line,3,\"ProbeDiam:")) << rows[2];
+}
+
+} // namespace

@@ -1,0 +1,308 @@
+// JSON Lines batch: exact numbers, defaults, selector pass-through and per-line errors.
+#include "JsonlBatch.h"
+#include "BatchRun.h"
+#include "RecordFields.h"
+#include "RecordWriters.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace kthread::cli {
+namespace {
+
+using nlohmann::json;
+
+struct BatchOutput {
+    std::vector<json> lines;
+    BatchResult result;
+};
+
+BatchOutput RunJsonl(const std::string& input) {
+    JsonlBatch batch;
+    std::string out;
+    BatchOutput output;
+    output.result = RunBatchOnText(batch, input, out);
+    std::istringstream stream(out);
+    for (std::string line; std::getline(stream, line);) {
+        output.lines.push_back(json::parse(line));
+    }
+    return output;
+}
+
+json InputObject(const TPitchDiamData& record) {
+    json object = json::object();
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const FieldInfo& field = RecordFields()[i];
+        if (field.kind == FieldKind::Selector) {
+            object[std::string(field.name)] = record.*field.selector;
+        } else {
+            object[std::string(field.name)] = record.*field.number;
+        }
+    }
+    return object;
+}
+
+// Reads a field of an output line back into a record, bit for bit.
+TPitchDiamData RecordFromOutput(const json& line) {
+    TPitchDiamData record{};
+    for (const FieldInfo& field : RecordFields()) {
+        const json& value = line.at(std::string(field.name));
+        if (field.kind == FieldKind::Selector) {
+            record.*field.selector = value.get<std::uint8_t>();
+        } else {
+            record.*field.number = value.get<double>();
+        }
+    }
+    return record;
+}
+
+void ExpectSameBits(const TPitchDiamData& expected, const TPitchDiamData& actual) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const FieldInfo& field = RecordFields()[i];
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(FieldValue(expected, i)),
+                  std::bit_cast<std::uint64_t>(FieldValue(actual, i)))
+            << field.name << ": " << FieldValue(expected, i) << " vs " << FieldValue(actual, i);
+    }
+}
+
+TPitchDiamData RandomMeasurement(std::mt19937_64& random) {
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const double deg = 3.14159265358979323846 / 180;
+    TPitchDiamData record{};
+    record.ThreadType = static_cast<std::uint8_t>(random() % 4);
+    record.GivenQty = static_cast<std::uint8_t>(random() % 3);
+    record.MeasMode = static_cast<std::uint8_t>(random() % 2);
+    record.Pitch = 0.5 + 3.5 * unit(random);
+    record.Starts = static_cast<double>(1 + random() % 3);
+    record.Force = (random() % 2 == 0) ? 0.0 : 2.0 * unit(random);
+    record.ProbePoisson = 0.3;
+    record.ThreadPoisson = 0.25 + 0.1 * unit(random);
+    record.ProbeModulus = 2.5e11;
+    record.ThreadModulus = (150 + 100 * unit(random)) * 1e9;
+    record.TaperRatio = record.ThreadType == 2 ? 0.0625 : 0.0;
+    record.FlankAngle1 = (25 + 10 * unit(random)) * deg;
+    record.FlankAngle2 = (25 + 10 * unit(random)) * deg;
+    record.ProbeDiam = record.Pitch * (0.5 + 0.2 * unit(random));
+    const double size = 5 + 50 * unit(random);
+    record.SizeCtr = size;
+    record.SizeOver = size + record.ProbeDiam;
+    record.PitchDiam = size;
+    return record;
+}
+
+TEST(JsonlBatch, WritesEveryDoubleSoItReadsBackBitForBit) {
+    std::mt19937_64 random(20240611);
+    std::vector<TPitchDiamData> expected;
+    std::string input;
+    for (int i = 0; i < 300; ++i) {
+        const TPitchDiamData record = RandomMeasurement(random);
+        input += InputObject(record).dump() + "\n";
+        TPitchDiamData done = record;
+        CalcPitchDiam(done);
+        expected.push_back(done);
+    }
+    const BatchOutput output = RunJsonl(input);
+    ASSERT_EQ(output.lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("record " + std::to_string(i));
+        ExpectSameBits(expected[i], RecordFromOutput(output.lines[i]));
+    }
+    EXPECT_EQ(output.result.ExitCode(), 0);
+}
+
+TEST(JsonlBatch, ReportsTheEnginesVerdictAndFieldsInRecordOrder) {
+    TPitchDiamData record{};
+    record.GivenQty = 1;
+    record.Pitch = 1.5;
+    record.Starts = 1;
+    record.FlankAngle1 = record.FlankAngle2 = 30 * 3.14159265358979323846 / 180;
+    record.ProbeDiam = 0.866;
+    record.SizeOver = 20;
+    TPitchDiamData rejected = record;
+    rejected.ProbeDiam = 0;
+    TPitchDiamData done = record;
+    const bool ok = CalcPitchDiam(done);
+    ASSERT_TRUE(ok);
+
+    const BatchOutput output =
+        RunJsonl(InputObject(record).dump() + "\n" + InputObject(rejected).dump() + "\n");
+    ASSERT_EQ(output.lines.size(), 2U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    EXPECT_EQ(output.lines[1].at("ok"), false);
+    ExpectSameBits(done, RecordFromOutput(output.lines[0]));
+
+    std::vector<std::string> keys;
+    std::string text;
+    AppendJsonRecord(text, done, true);
+    const json ordered = json::parse(text, nullptr, true, false);
+    std::size_t position = 0;
+    for (const FieldInfo& field : RecordFields()) {
+        const std::size_t at = text.find("\"" + std::string(field.name) + "\"");
+        ASSERT_NE(at, std::string::npos) << field.name;
+        EXPECT_GT(at, position) << field.name << " out of order";
+        position = at;
+    }
+    EXPECT_GT(text.find("\"ok\""), position);
+    EXPECT_EQ(ordered.size(), kFieldCount + 1);
+}
+
+TEST(JsonlBatch, MissingKeysReadAsZero) {
+    TPitchDiamData record{};
+    record.ThreadType = 1;
+    record.Pitch = 2;
+    record.ProbeDiam = 1.2;
+    record.SizeOver = 30;
+    TPitchDiamData done = record;
+    const bool ok = CalcPitchDiam(done);
+
+    const BatchOutput output =
+        RunJsonl("{\"ThreadType\": 1, \"Pitch\": 2, \"ProbeDiam\": 1.2, \"SizeOver\": 30}\n{}\n");
+    ASSERT_EQ(output.lines.size(), 2U);
+    EXPECT_EQ(output.lines[0].at("ok"), ok);
+    ExpectSameBits(done, RecordFromOutput(output.lines[0]));
+    // An empty object is a fresh record: no probe diameter, so the engine refuses it unchanged.
+    ExpectSameBits(TPitchDiamData{}, RecordFromOutput(output.lines[1]));
+    EXPECT_EQ(output.lines[1].at("ok"), false);
+}
+
+TEST(JsonlBatch, PassesUnknownSelectorValuesToTheEngineUnchanged) {
+    const std::string base = R"("Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1)";
+    const BatchOutput output = RunJsonl("{\"ThreadType\": 7, " + base + "}\n" +
+                                        "{\"ThreadType\": 255, \"GivenQty\": 200, " + base + "}\n" +
+                                        "{\"GivenQty\": 9, \"MeasMode\": 0, " + base + "}\n");
+    ASSERT_EQ(output.lines.size(), 3U);
+    const std::vector<std::array<int, 2>> selectors{{7, 0}, {255, 200}, {0, 9}};
+    for (std::size_t i = 0; i < selectors.size(); ++i) {
+        SCOPED_TRACE("line " + std::to_string(i + 1));
+        const json& line = output.lines[i];
+        EXPECT_EQ(line.at("ThreadType"), selectors[i][0]);
+        EXPECT_EQ(line.at("GivenQty"), selectors[i][1]);
+        EXPECT_EQ(line.at("ok"), true);
+        EXPECT_EQ(line.at("SizeOver"), 20.0);
+        EXPECT_EQ(line.at("SizeCtr"), 0.0);
+        EXPECT_EQ(line.at("PitchDiam"), 0.0);
+        EXPECT_EQ(line.at("DeformCorr"), 0.0);
+    }
+}
+
+TEST(JsonlBatch, AcceptsSelectorsWrittenAsWholeNumbersInAnyForm) {
+    const BatchOutput output =
+        RunJsonl("{\"ThreadType\": 3.0, \"GivenQty\": 2e0, \"MeasMode\": 0}\n");
+    ASSERT_EQ(output.lines.size(), 1U);
+    EXPECT_EQ(output.lines[0].at("ThreadType"), 3);
+    EXPECT_EQ(output.lines[0].at("GivenQty"), 2);
+}
+
+struct BadLineCase {
+    const char* name;
+    const char* line;
+    const char* messagePart; // the error must name what is wrong
+};
+
+class JsonlBadLine : public testing::TestWithParam<BadLineCase> {};
+
+TEST_P(JsonlBadLine, AnswersWithAnErrorLineAndGoesOn) {
+    const BadLineCase& row = GetParam();
+    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const BatchOutput output = RunJsonl(good + "\n" + row.line + "\n" + good + "\n");
+    ASSERT_EQ(output.lines.size(), 3U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    EXPECT_EQ(output.lines[1].size(), 2U);
+    EXPECT_EQ(output.lines[1].at("line"), 2);
+    const std::string message = output.lines[1].at("error");
+    EXPECT_NE(message.find(row.messagePart), std::string::npos) << message;
+    EXPECT_EQ(output.lines[2], output.lines[0]);
+    EXPECT_EQ(output.result.summary.errorLines, 1U);
+    EXPECT_EQ(output.result.summary.records, 2U);
+    EXPECT_NE(output.result.ExitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JsonlBadLine,
+    testing::Values(BadLineCase{"SelectorAbove255", R"({"ThreadType": 256})", "ThreadType"},
+                    BadLineCase{"SelectorNegative", R"({"GivenQty": -1})", "GivenQty"},
+                    BadLineCase{"SelectorFraction", R"({"MeasMode": 1.5})", "MeasMode"},
+                    BadLineCase{"SelectorString", R"({"ThreadType": "x"})", "ThreadType"},
+                    BadLineCase{"SelectorBoolean", R"({"ThreadType": true})", "ThreadType"},
+                    BadLineCase{"SelectorNull", R"({"MeasMode": null})", "MeasMode"},
+                    BadLineCase{"SelectorBeyondInt64", R"({"ThreadType": 1e300})", "ThreadType"},
+                    BadLineCase{"NumberAsString", R"({"Pitch": "1.5"})", "Pitch"},
+                    BadLineCase{"NumberAsNull", R"({"Force": null})", "Force"},
+                    BadLineCase{"NumberAsArray", R"({"ProbeDiam": [0.866]})", "ProbeDiam"},
+                    BadLineCase{"NumberAsObject", R"({"SizeOver": {"mm": 20}})", "SizeOver"},
+                    BadLineCase{"NumberTooLarge", R"({"Pitch": 1e999})", "invalid JSON"},
+                    BadLineCase{"UnknownKey", R"({"Pitch": 1, "Wire": 2})", "Wire"},
+                    BadLineCase{"KeyInWrongCase", R"({"pitch": 1})", "pitch"},
+                    BadLineCase{"RepeatedKey", R"({"Pitch": 1, "Pitch": 2})",
+                                "duplicate key \"Pitch\""},
+                    BadLineCase{"OutputVerdictIsNoInput", R"({"Pitch": 1, "ok": true})", "ok"},
+                    BadLineCase{"TrailingComma", R"({"Pitch": 1,})", "invalid JSON"},
+                    BadLineCase{"Truncated", R"({"Pitch": 1)", "invalid JSON"},
+                    BadLineCase{"TwoObjects", R"({} {})", "invalid JSON"},
+                    BadLineCase{"TopLevelArray", R"([1, 2])", "expected a JSON object"},
+                    BadLineCase{"TopLevelNumber", "42", "expected a JSON object"},
+                    BadLineCase{"NotJsonAtAll", "Pitch=1.5", "invalid JSON"}),
+    [](const testing::TestParamInfo<BadLineCase>& info) { return info.param.name; });
+
+TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
+    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const std::string input = good + "\r\n" +          // 1
+                              "\n" +                   // 2 blank
+                              "  \t \r\n" +            // 3 blank
+                              R"({"ThreadType": 256})" // 4
+                              + "\n" + good + "\n" +   // 5
+                              R"({"GivenQty": -1})" +  // 6, no final newline
+                              "";
+    const BatchOutput output = RunJsonl(input);
+    ASSERT_EQ(output.lines.size(), 4U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    EXPECT_EQ(output.lines[1].at("line"), 4);
+    EXPECT_EQ(output.lines[2].at("ok"), true);
+    EXPECT_EQ(output.lines[3].at("line"), 6);
+    EXPECT_EQ(output.result.summary.errorLines, 2U);
+    EXPECT_NE(output.result.ExitCode(), 0);
+}
+
+TEST(JsonlBatch, ErrorTextStaysValidJsonWhateverTheInputBytes) {
+    const BatchOutput output =
+        RunJsonl("{\"Pitch\": 1, \"We\\\"ird\\u0001\": 2}\n{\"\xFF\xFE\": 1}\n\x01\x02\"\\\n");
+    ASSERT_EQ(output.lines.size(), 3U);
+    for (const json& line : output.lines) {
+        EXPECT_TRUE(line.at("error").is_string());
+    }
+    EXPECT_NE(output.lines[0].at("error").get<std::string>().find("We\\x22ird\\x01"),
+              std::string::npos);
+}
+
+TEST(JsonRecordWriter, WritesNonFiniteFieldsAsNull) {
+    TPitchDiamData record{};
+    record.Pitch = 1.5;
+    record.PitchDiam = std::numeric_limits<double>::quiet_NaN();
+    record.SizeOver = -std::numeric_limits<double>::infinity();
+    std::string text;
+    AppendJsonRecord(text, record, false);
+    const json line = json::parse(text);
+    EXPECT_TRUE(line.at("PitchDiam").is_null());
+    EXPECT_TRUE(line.at("SizeOver").is_null());
+    EXPECT_EQ(line.at("Pitch"), 1.5);
+    EXPECT_EQ(line.at("ok"), false);
+}
+
+TEST(JsonRecordWriter, KeepsTheSignOfNegativeZero) {
+    TPitchDiamData record{};
+    record.DeformCorr = -0.0;
+    std::string text;
+    AppendJsonRecord(text, record, true);
+    const double read = json::parse(text).at("DeformCorr").get<double>();
+    EXPECT_TRUE(read == 0.0 && std::signbit(read));
+}
+
+} // namespace
+} // namespace kthread::cli
