@@ -1,0 +1,103 @@
+#include "CatalogSection.h"
+
+#include "NumberText.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace kthread {
+
+namespace {
+
+const QString kCountKey = QStringLiteral("COUNT");
+
+// "D" followed by a decimal number without leading zeros; 0 for any other key.
+qint64 DiameterKeyNumber(const QString& key) {
+    if (key.size() < 2 || key.size() > 19 || key.at(0).toUpper() != QLatin1Char('D') ||
+        key.at(1) == QLatin1Char('0')) {
+        return 0;
+    }
+    qint64 number = 0;
+    for (qsizetype i = 1; i < key.size(); ++i) {
+        const QChar digit = key.at(i);
+        if (digit < QLatin1Char('0') || digit > QLatin1Char('9')) {
+            return 0;
+        }
+        number = number * 10 + (digit.unicode() - '0');
+    }
+    return number;
+}
+
+qint64 ParseCount(const QString& text) {
+    bool ok = false;
+    const qint64 count = text.toLongLong(&ok);
+    return ok ? count : 0;
+}
+
+} // namespace
+
+std::optional<double> ParseDecimalText(const QString& text) {
+    QString normalised = text.trimmed();
+    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(normalised, &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+char DecimalSeparatorOf(const QLocale& locale) {
+    const QString separator = locale.decimalPoint();
+    return separator == QLatin1String(",") ? ',' : '.';
+}
+
+std::vector<double> ParseCatalogSection(const SectionEntries& entries) {
+    qint64 count = 0;
+    bool countSeen = false;
+    // Key names compare without case and the first of duplicate keys counts, as the file layer
+    // reads single keys.
+    std::map<qint64, QString> textsByNumber;
+    for (const auto& [rawKey, value] : entries) {
+        const QString key = rawKey.trimmed();
+        if (!countSeen && key.compare(kCountKey, Qt::CaseInsensitive) == 0) {
+            count = ParseCount(value);
+            countSeen = true;
+        } else if (const qint64 number = DiameterKeyNumber(key); number > 0) {
+            textsByNumber.try_emplace(number, value);
+        }
+    }
+
+    std::vector<double> diameters;
+    qint64 previous = 0;
+    qint64 missingBudget = kMaxMissingKeyRows;
+    for (const auto& [number, text] : textsByNumber) {
+        if (number > count) {
+            break;
+        }
+        const qint64 missing = std::min(number - previous - 1, missingBudget);
+        diameters.insert(diameters.end(), static_cast<std::size_t>(missing), 0.0);
+        missingBudget -= missing;
+        if (const auto value = ParseDecimalText(text)) {
+            diameters.push_back(*value);
+        }
+        previous = number;
+    }
+    return diameters;
+}
+
+SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char decimalSeparator) {
+    SectionEntries entries;
+    entries.reserve(diametersMM.size() + 1);
+    entries.emplace_back(kCountKey, QString::number(diametersMM.size()));
+    for (std::size_t i = 0; i < diametersMM.size(); ++i) {
+        entries.emplace_back(
+            QStringLiteral("D%1").arg(i + 1),
+            QString::fromStdString(FormatGeneral(diametersMM[i], 15, decimalSeparator)));
+    }
+    return entries;
+}
+
+} // namespace kthread

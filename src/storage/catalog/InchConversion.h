@@ -1,0 +1,17 @@
+// Millimetres and inches of the catalogue; the division runs in extended precision and only the
+// result is rounded to double, so 2.54 mm gives the double nearest 0.1 in.
+#pragma once
+
+namespace kthread {
+
+inline constexpr long double kMillimetresPerInch = 25.4L;
+
+inline double MillimetresToInches(double mm) {
+    return static_cast<double>(static_cast<long double>(mm) / kMillimetresPerInch);
+}
+
+inline double InchesToMillimetres(double inches) {
+    return static_cast<double>(static_cast<long double>(inches) * kMillimetresPerInch);
+}
+
+} // namespace kthread
