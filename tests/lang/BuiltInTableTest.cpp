@@ -1,0 +1,119 @@
+#include "LanguageTable.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace kthread {
+namespace {
+
+QByteArray ResourceBytes() {
+    QFile resource(QStringLiteral(":/LANG/EN"));
+    return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+}
+
+TEST(BuiltInTable, IsUtf16LittleEndianWithMarkAndCrLfAfterEveryLine) {
+    const QByteArray bytes = ResourceBytes();
+    ASSERT_GE(bytes.size(), 4);
+    EXPECT_EQ(bytes.first(2), QByteArray("\xFF\xFE", 2));
+    ASSERT_EQ(bytes.size() % 2, 0);
+
+    QStringDecoder decoder(QStringConverter::Utf16LE);
+    QString text = decoder.decode(bytes.sliced(2));
+    ASSERT_FALSE(decoder.hasError());
+    EXPECT_TRUE(text.endsWith(u"\r\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("|"));
+    EXPECT_FALSE(text.contains(u'\r')) << "a CR without LF";
+    EXPECT_FALSE(text.contains(u'\n')) << "an LF without CR";
+}
+
+TEST(BuiltInTable, CarriesExactlyTheLinesOfItsSource) {
+    QFile source(QStringLiteral(KTHREAD_LANG_SOURCE));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QStringList expected = QString::fromUtf8(source.readAll()).split(u'\n');
+    ASSERT_EQ(expected.takeLast(), QString()); // the source ends with its last line's end
+
+    QStringList carried = DecodeText(ResourceBytes()).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(carried.takeLast(), QString());
+    EXPECT_EQ(carried, expected);
+    EXPECT_EQ(carried.mid(0, 6), QStringList({"[MAIN]", "flag=GBR", "name=English (United Kingdom)",
+                                              "code=GB", "", "[TEXT]"}));
+}
+
+TEST(BuiltInTable, LoadsFromAnyExecutableWithTheEntriesInOrder) {
+    ASSERT_TRUE(LoadBuiltInLanguage());
+    QStringList numbers;
+    for (const QString& line : LanguageTable()) {
+        numbers.append(line.section(u'=', 0, 0));
+    }
+    QStringList expected;
+    for (int n = 1; n <= 37; ++n) {
+        expected.append(QString::number(n).rightJustified(4, u'0'));
+    }
+    for (int n = 100; n <= 105; ++n) {
+        expected.append(QString::number(n).rightJustified(4, u'0'));
+    }
+    EXPECT_EQ(numbers, expected);
+}
+
+TEST(BuiltInTable, EnglishTextsAreTheProgramsOwn) {
+    const std::pair<int, const char*> texts[] = {
+        {1, "External thread"},
+        {2, "Internal thread"},
+        {3, "Lead"},
+        {4, "Pitch"},
+        {5, "Type of thread"},
+        {6, "Number of starts"},
+        {7, "Copy"},
+        {8, "Exit"},
+        {9, "Calculation"},
+        {10, "About Kalvo-Thread"},
+        {11, "Language"},
+        {12, "Figure"},
+        {13, "Deformation correction A2"},
+        {14, "No plausible entries. Please correct!"},
+        {15, "New"},
+        {16, "Delete"},
+        {17, "Material of the probing elements"},
+        {18, "steel"},
+        {19, "ruby"},
+        {20, "Measurement method"},
+        {21, "perpendicular"},
+        {22, "inclined"},
+        {23, "Flank angle"},
+        {24, "Opt. diameter of the wires"},
+        {25, "Diameter of the wires"},
+        {26, "Opt. diameter of the balls"},
+        {27, "Diameter of the balls"},
+        {28, "Measuring force"},
+        {29, "Measurement P.D."},
+        {30, "Pitch diameter"},
+        {31, "Catalog"},
+        {32, "Manual"},
+        {33, "Select"},
+        {34, "Three Wires "},
+        {35, "Two Wires"},
+        {36, "\xCE\xB2"}, // beta
+        {37, "\xCE\xB3"}, // gamma
+    };
+    ASSERT_TRUE(LoadBuiltInLanguage());
+    for (const auto& [number, text] : texts) {
+        EXPECT_EQ(LangText(number), QString::fromUtf8(text)) << "text " << number;
+    }
+    EXPECT_EQ(LangText(38), QString()) << "file-only texts are empty in the built-in table";
+}
+
+TEST(BuiltInTable, BannerTextsAreOneSentenceEach) {
+    ASSERT_TRUE(LoadBuiltInLanguage());
+    for (int number = 100; number <= 105; ++number) {
+        const QString text = LangText(number);
+        EXPECT_GT(text.size(), 20) << "text " << number;
+        EXPECT_TRUE(text.endsWith(u'.')) << "text " << number;
+        EXPECT_EQ(text.count(QStringLiteral(". ")), 0) << "text " << number;
+        EXPECT_EQ(text, text.trimmed()) << "text " << number;
+    }
+}
+
+} // namespace
+} // namespace kthread
