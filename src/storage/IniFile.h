@@ -1,7 +1,9 @@
 // Settings files with the semantics of Windows profile files: section and key names compared
 // without regard to case, values trimmed, only a line starting with ";" or "#" is a comment,
 // lines not understood are kept. Reads UTF-16 (with mark, either order), UTF-8 and 8-bit text.
-// Every write goes to disk at once and atomically (temporary file, then rename).
+// Every write goes to disk at once and atomically (temporary file, then rename). A file keeps
+// its encoding and line ends when written; a new file is UTF-8 with CR LF, and gets the UTF-8
+// mark once it holds more than ASCII. A file that exists but cannot be read is never rewritten.
 #pragma once
 
 #include <QString>

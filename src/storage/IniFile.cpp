@@ -1,0 +1,172 @@
+#include "IniFile.h"
+
+#include "IniDocument.h"
+#include "IniFileTesting.h"
+#include "LanguageTable.h"
+#include "TextDecoding.h"
+#include "TextFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <optional>
+
+namespace kthread {
+namespace {
+
+std::function<void(QSaveFile&)>& BeforeCommitHook() {
+    static std::function<void(QSaveFile&)> hook;
+    return hook;
+}
+
+struct LoadedIni {
+    IniDocument document;
+    // A new file is written as unmarked UTF-8 with CR LF line ends (see EncodeForWrite).
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString lineEnd = QStringLiteral("\r\n");
+};
+
+// A missing file loads as an empty one; empty optional when the file exists but cannot be
+// read, so that a write never replaces a file it could not read.
+std::optional<LoadedIni> Load(const QString& path, QString* error) {
+    if (!QFileInfo::exists(path)) {
+        return LoadedIni{};
+    }
+    const auto bytes = ReadWholeFile(path, error);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    DecodedText decoded = DecodeTextWithEncoding(*bytes);
+    LoadedIni loaded{IniDocument(SplitLines(decoded.text)), decoded.encoding,
+                     FirstLineEnd(decoded.text)};
+    if (loaded.lineEnd.isEmpty()) {
+        loaded.lineEnd = QStringLiteral("\r\n");
+    }
+    return loaded;
+}
+
+// A file keeps its encoding. An unmarked file gains the UTF-8 mark once it holds more than
+// ASCII (on Windows an unmarked file reads as the 8-bit code page), and an 8-bit file that must
+// hold a character its code page lacks becomes UTF-8 with mark rather than lose it.
+std::optional<QByteArray> EncodeForWrite(const QString& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8 && !IsAscii(text)) {
+        return EncodeText(text, TextEncoding::Utf8WithMark);
+    }
+    if (encoding == TextEncoding::Legacy8Bit) {
+        if (auto bytes = EncodeText(text, TextEncoding::Legacy8Bit)) {
+            return bytes;
+        }
+        return EncodeText(text, TextEncoding::Utf8WithMark);
+    }
+    return EncodeText(text, encoding);
+}
+
+QString Join(const QStringList& lines, const QString& lineEnd) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += lineEnd;
+    }
+    return text;
+}
+
+IniDocument ReadDocument(const QString& path) {
+    auto loaded = Load(path, nullptr);
+    return loaded ? std::move(loaded->document) : IniDocument();
+}
+
+} // namespace
+
+void SetIniBeforeCommitHook(std::function<void(QSaveFile&)> hook) {
+    BeforeCommitHook() = std::move(hook);
+}
+
+IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+
+QString IniFile::readString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    return ReadDocument(m_path).value(section, key).value_or(defaultValue);
+}
+
+int IniFile::readInt(const QString& section, const QString& key, int defaultValue) const {
+    const auto text = ReadDocument(m_path).value(section, key);
+    if (!text) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const int value = text->toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+bool IniFile::keyExists(const QString& section, const QString& key) const {
+    return ReadDocument(m_path).value(section, key).has_value();
+}
+
+bool IniFile::sectionExists(const QString& section) const {
+    return ReadDocument(m_path).hasSection(section);
+}
+
+std::vector<std::pair<QString, QString>> IniFile::readSection(const QString& section) const {
+    return ReadDocument(m_path).entries(section);
+}
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    return writeStrings(section, {{key, value}});
+}
+
+bool IniFile::writeInt(const QString& section, const QString& key, int value) {
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniFile::writeStrings(const QString& section,
+                           const std::vector<std::pair<QString, QString>>& keyValues) {
+    m_error.clear();
+    for (const auto& [key, value] : keyValues) {
+        const QString problem = IniDocument::checkEntry(section, key, value);
+        if (!problem.isEmpty()) {
+            m_error = QStringLiteral("%1: not written: %2").arg(m_path, problem);
+            return false;
+        }
+    }
+    if (keyValues.empty()) {
+        return true;
+    }
+
+    QString readError;
+    auto loaded = Load(m_path, &readError);
+    if (!loaded) {
+        m_error =
+            QStringLiteral("%1: cannot be read, so it is not rewritten: %2").arg(m_path, readError);
+        return false;
+    }
+    for (const auto& [key, value] : keyValues) {
+        loaded->document.setValue(section, key, value);
+    }
+    const auto bytes =
+        EncodeForWrite(Join(loaded->document.lines(), loaded->lineEnd), loaded->encoding);
+    if (!bytes) {
+        m_error = QStringLiteral("%1: the text cannot be encoded").arg(m_path);
+        return false;
+    }
+
+    // The new text goes to a temporary file that replaces the old one only when complete.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
+        return false;
+    }
+    if (file.write(*bytes) != bytes->size()) {
+        m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (BeforeCommitHook()) {
+        BeforeCommitHook()(file);
+    }
+    if (!file.commit()) {
+        m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace kthread
