@@ -135,6 +135,8 @@ int RunCommandLine(int argc, const char* const* argv) {
                  kProgram};
     app.set_version_flag("--version", KTHREAD_VERSION);
     app.footer(MethodFooter());
+    // A repeated option takes its last value, so a script can override an earlier default.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     TypedOptions typed;
     MeasurementRequest request;
@@ -194,13 +196,21 @@ int RunCommandLine(int argc, const char* const* argv) {
                      "output");
     jsonlFlag->excludes(csvFlag);
     for (CLI::Option* option : single) {
-        jsonlFlag->excludes(option);
-        csvFlag->excludes(option);
+        option->group("One measurement");
     }
+    jsonlFlag->group("Batch");
+    csvFlag->group("Batch");
 
     try {
         app.parse(argc, argv);
         if (jsonl || csv) {
+            for (const CLI::Option* option : single) {
+                if (option->count() > 0) {
+                    throw CLI::ValidationError(option->get_name(),
+                                               std::string("cannot be combined with ") +
+                                                   (jsonl ? "--jsonl" : "--csv"));
+                }
+            }
             JsonlBatch jsonlBatch;
             CsvBatch csvBatch;
             return RunBatchMode(jsonl ? static_cast<LineProcessor&>(jsonlBatch) : csvBatch);

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -121,9 +122,154 @@ private:
     std::uint32_t seen_ = 0;
 };
 
+bool IsJsonBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+const char* SkipBlanks(const char* p, const char* end) {
+    while (p != end && IsJsonBlank(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+const char* SkipDigits(const char* p, const char* end) {
+    while (p != end && IsDigit(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+// End of the JSON number that starts at p, or nullptr when none does. The grammar is checked
+// here because std::from_chars also takes forms JSON does not ("01", "1.", ".5", "inf").
+const char* ScanJsonNumber(const char* p, const char* end, bool& integral) {
+    integral = true;
+    if (p != end && *p == '-') {
+        ++p;
+    }
+    if (p == end || !IsDigit(*p)) {
+        return nullptr;
+    }
+    p = *p == '0' ? p + 1 : SkipDigits(p, end);
+    if (p != end && *p == '.') {
+        integral = false;
+        if (++p == end || !IsDigit(*p)) {
+            return nullptr;
+        }
+        p = SkipDigits(p, end);
+    }
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        integral = false;
+        ++p;
+        if (p != end && (*p == '+' || *p == '-')) {
+            ++p;
+        }
+        if (p == end || !IsDigit(*p)) {
+            return nullptr;
+        }
+        p = SkipDigits(p, end);
+    }
+    return p;
+}
+
+// Reads "key": number at p and stores it; returns the position after the number or nullptr.
+const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
+                       std::uint32_t& seen) {
+    if (p == end || *p != '"') {
+        return nullptr;
+    }
+    const char* keyStart = ++p;
+    while (p != end && *p != '"') {
+        // Escapes and control characters are left to the full reader.
+        if (*p == '\\' || static_cast<unsigned char>(*p) < 0x20) {
+            return nullptr;
+        }
+        ++p;
+    }
+    if (p == end) {
+        return nullptr;
+    }
+    const auto index =
+        FindField(std::string_view(keyStart, static_cast<std::size_t>(p - keyStart)));
+    if (!index || (seen & (1U << *index)) != 0) {
+        return nullptr;
+    }
+    seen |= 1U << *index;
+    p = SkipBlanks(p + 1, end);
+    if (p == end || *p != ':') {
+        return nullptr;
+    }
+    p = SkipBlanks(p + 1, end);
+    bool integral = true;
+    const char* numberEnd = ScanJsonNumber(p, end, integral);
+    if (numberEnd == nullptr) {
+        return nullptr;
+    }
+    double value = 0;
+    const auto parsed = std::from_chars(p, numberEnd, value);
+    if (parsed.ec != std::errc() || parsed.ptr != numberEnd) {
+        return nullptr; // out of range: the full reader says so
+    }
+    if (integral && value == 0) {
+        value = 0; // "-0" is the integer 0 to the full reader: no sign
+    }
+    const FieldInfo& field = RecordFields()[*index];
+    if (field.kind == FieldKind::Number) {
+        record.*field.number = value;
+    } else if (const auto selector = SelectorFromNumber(value)) {
+        record.*field.selector = *selector;
+    } else {
+        return nullptr;
+    }
+    return numberEnd;
+}
+
 } // namespace
 
+bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record) {
+    const char* end = text.data() + text.size();
+    const char* p = SkipBlanks(text.data(), end);
+    if (p == end || *p != '{') {
+        return false;
+    }
+    p = SkipBlanks(p + 1, end);
+    std::uint32_t seen = 0;
+    if (p != end && *p == '}') {
+        return SkipBlanks(p + 1, end) == end;
+    }
+    while (true) {
+        p = ReadMember(p, end, record, seen);
+        if (p == nullptr) {
+            return false;
+        }
+        p = SkipBlanks(p, end);
+        if (p == end) {
+            return false;
+        }
+        if (*p == '}') {
+            return SkipBlanks(p + 1, end) == end;
+        }
+        if (*p != ',') {
+            return false;
+        }
+        p = SkipBlanks(p + 1, end);
+    }
+}
+
 std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData& record) {
+    const TPitchDiamData before = record;
+    if (ReadFlatJsonRecord(text, record)) {
+        return std::nullopt;
+    }
+    record = before;
+    return ReadJsonRecordFully(text, record);
+}
+
+std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record) {
     RecordSaxHandler handler(record);
     const bool parsed = json::sax_parse(text.data(), text.data() + text.size(), &handler);
     if (parsed) {

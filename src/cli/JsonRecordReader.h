@@ -15,4 +15,12 @@ namespace kthread::cli {
 // whole number from 0 to 255. On error the record may be partly filled.
 std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData& record);
 
+// The two readers behind ReadJsonRecord, exposed so that tests and fuzzers can hold them to the
+// same verdicts. ReadFlatJsonRecord is the fast path for the usual line: a flat object of plain
+// keys and numbers, read with std::from_chars. It returns false for anything else (escapes,
+// other value types, unknown keys, malformed text), possibly after writing some fields; the
+// full JSON reader then decides and words the error.
+bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record);
+std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record);
+
 } // namespace kthread::cli

@@ -21,6 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The worked example as one input line: M = 20 over 0.866 mm wires, P = 1.5 mm, 30 deg flanks.
+const std::string kWorkedExampleLine = R"({"GivenQty": 1, "Pitch": 1.5, "Starts": 1, )"
+                                       R"("FlankAngle1": 0.5235987755982988, )"
+                                       R"("FlankAngle2": 0.5235987755982988, )"
+                                       R"("ProbeDiam": 0.866, "SizeOver": 20})";
+
 struct RunResult {
     int exitCode = -1;
     std::string out;
@@ -179,7 +185,7 @@ TEST(KthreadCalc, HelpListsTheMethodsAndVersionPrintsTheProjectVersion) {
 }
 
 TEST(KthreadCalc, JsonlKeepsGoingPastBadLinesAndFailsAtTheEnd) {
-    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const std::string& good = kWorkedExampleLine;
     const RunResult run =
         RunCalc({"--jsonl"}, good + "\n" + R"({"ThreadType": -1})" + "\n\n" + good + "\n");
     EXPECT_EQ(run.exitCode, 1);

@@ -19,6 +19,12 @@ namespace {
 
 using nlohmann::json;
 
+// The worked example as one input line: M = 20 over 0.866 mm wires, P = 1.5 mm, 30 deg flanks.
+const std::string kWorkedExampleLine = R"({"GivenQty": 1, "Pitch": 1.5, "Starts": 1, )"
+                                       R"("FlankAngle1": 0.5235987755982988, )"
+                                       R"("FlankAngle2": 0.5235987755982988, )"
+                                       R"("ProbeDiam": 0.866, "SizeOver": 20})";
+
 struct BatchOutput {
     std::vector<json> lines;
     BatchResult result;
@@ -210,7 +216,7 @@ class JsonlBadLine : public testing::TestWithParam<BadLineCase> {};
 
 TEST_P(JsonlBadLine, AnswersWithAnErrorLineAndGoesOn) {
     const BadLineCase& row = GetParam();
-    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const std::string& good = kWorkedExampleLine;
     const BatchOutput output = RunJsonl(good + "\n" + row.line + "\n" + good + "\n");
     ASSERT_EQ(output.lines.size(), 3U);
     EXPECT_EQ(output.lines[0].at("ok"), true);
@@ -252,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BadLineCase>& info) { return info.param.name; });
 
 TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
-    const std::string good = R"({"Pitch": 1.5, "ProbeDiam": 0.866, "SizeOver": 20, "Starts": 1})";
+    const std::string& good = kWorkedExampleLine;
     const std::string input = good + "\r\n" +          // 1
                               "\n" +                   // 2 blank
                               "  \t \r\n" +            // 3 blank

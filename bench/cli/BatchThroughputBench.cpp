@@ -1,0 +1,101 @@
+// Records per second of the batch formats in memory (no pipes), and of the parts they are made
+// of, so that a slow run shows where the time goes. The end-to-end figures through standard
+// input and output come from batch_throughput.sh.
+#include "BatchRun.h"
+#include "CsvBatch.h"
+#include "JsonRecordReader.h"
+#include "JsonlBatch.h"
+#include "RandomRecords.h"
+#include "RecordWriters.h"
+
+#include <benchmark/benchmark.h>
+
+namespace kthread::cli::bench {
+namespace {
+
+constexpr std::size_t kRecords = 20000;
+
+const std::vector<TPitchDiamData>& Records() {
+    static const std::vector<TPitchDiamData> records = RandomRecords(kRecords);
+    return records;
+}
+
+void BM_Engine(benchmark::State& state) {
+    for (auto _ : state) {
+        for (TPitchDiamData record : Records()) {
+            benchmark::DoNotOptimize(CalcPitchDiam(record));
+        }
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+}
+BENCHMARK(BM_Engine)->Unit(benchmark::kMillisecond);
+
+void BM_JsonRead(benchmark::State& state) {
+    const std::string text = AsJsonLines(Records());
+    for (auto _ : state) {
+        std::string_view rest = text;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find('\n');
+            TPitchDiamData record{};
+            benchmark::DoNotOptimize(ReadJsonRecord(rest.substr(0, end), record));
+            rest.remove_prefix(end + 1);
+        }
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+}
+BENCHMARK(BM_JsonRead)->Unit(benchmark::kMillisecond);
+
+void BM_JsonWrite(benchmark::State& state) {
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        for (const TPitchDiamData& record : Records()) {
+            AppendJsonRecord(out, record, true);
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+}
+BENCHMARK(BM_JsonWrite)->Unit(benchmark::kMillisecond);
+
+void BM_CsvWrite(benchmark::State& state) {
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        for (const TPitchDiamData& record : Records()) {
+            AppendCsvRecord(out, record, true);
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+}
+BENCHMARK(BM_CsvWrite)->Unit(benchmark::kMillisecond);
+
+template <typename Batch> void RunWholeBatch(benchmark::State& state, const std::string& text) {
+    std::string out;
+    for (auto _ : state) {
+        Batch batch;
+        out.clear();
+        const BatchResult result = RunBatchOnText(batch, text, out);
+        if (result.summary.records != kRecords) {
+            state.SkipWithError("records were lost");
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+}
+
+void BM_JsonlBatch(benchmark::State& state) {
+    RunWholeBatch<JsonlBatch>(state, AsJsonLines(Records()));
+}
+BENCHMARK(BM_JsonlBatch)->Unit(benchmark::kMillisecond);
+
+void BM_CsvBatch(benchmark::State& state) {
+    RunWholeBatch<CsvBatch>(state, AsCsv(Records()));
+}
+BENCHMARK(BM_CsvBatch)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace kthread::cli::bench
+
+BENCHMARK_MAIN();
