@@ -171,7 +171,8 @@ QVariant ProbeCatalogModel::data(const QModelIndex& index, int role) const {
         return index.column() == ColumnMM ? m_rows[static_cast<std::size_t>(row)].mm
                                           : m_rows[static_cast<std::size_t>(row)].inch;
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        // As int, the form every Qt view reads.
+        return int(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
@@ -188,7 +189,7 @@ QVariant ProbeCatalogModel::headerData(int section, Qt::Orientation orientation,
         }
         return section == ColumnInch ? QStringLiteral("in") : QVariant();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        return int(Qt::AlignCenter);
     default:
         return {};
     }

@@ -101,6 +101,9 @@ void CatalogPage::bind(ProbeCatalogModel* model) {
 
 void CatalogPage::unbind() {
     if (m_model != nullptr) {
+        // What was typed is kept; an untouched new row does not outlive the grid showing it.
+        m_grid->commitOpenEditor();
+        cancelUntouchedRow();
         disconnect(m_model, nullptr, this, nullptr);
     }
     m_model = nullptr;

@@ -95,14 +95,6 @@ TEST_P(ProbeCatalogModelTest, LoadSortsAndShowsBothUnits) {
     EXPECT_EQ(fileBytes(), original);
 }
 
-TEST_P(ProbeCatalogModelTest, HeadersAreCentredUnitNames) {
-    ProbeCatalogModel model(kSection);
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("mm"));
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("in"));
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
-              Qt::Alignment(Qt::AlignCenter));
-}
-
 TEST_P(ProbeCatalogModelTest, LargeValuesShowNoGroupSeparator) {
     writeFile("[DIAM_N]\nCOUNT=1\nD1=1234.5\n");
     ProbeCatalogModel model(kSection);

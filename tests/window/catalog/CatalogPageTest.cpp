@@ -353,7 +353,11 @@ private slots:
         page->setCurrentRow(1);
         page->bind(wires.get());
         QCOMPARE(page->currentRow(), 1);
+        // An untouched new row does not stay behind in the catalogue that is no longer shown.
+        QTest::mouseClick(button(*page, "btnIns"), Qt::LeftButton);
         page->bind(balls.get());
+        QVERIFY(!wires->hasPendingRow());
+        QCOMPARE(wires->rowCount(), 2);
         QCOMPARE(page->boundModel(), balls.get());
         QCOMPARE(page->currentRow(), 0);
         QCOMPARE(page->grid()->horizontalHeader()->sectionSize(0), 107);
