@@ -23,18 +23,27 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Fail(error, file.errorString());
     }
+    const QString tooLarge =
+        QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(kMaxTextFileBytes);
     if (file.size() > kMaxTextFileBytes) {
-        return Fail(error,
-                    QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(kMaxTextFileBytes));
+        return Fail(error, tooLarge);
     }
-    // Read one byte past the limit: devices and pipes report no size up front.
-    QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    QByteArray bytes;
+    if (!file.isSequential()) {
+        bytes = file.readAll();
+    } else {
+        // Devices and pipes report no size up front: read in pieces up to the limit.
+        constexpr qint64 kPiece = 64 * 1024;
+        QByteArray piece;
+        while (bytes.size() <= kMaxTextFileBytes && !(piece = file.read(kPiece)).isEmpty()) {
+            bytes += piece;
+        }
+    }
     if (file.error() != QFileDevice::NoError) {
         return Fail(error, file.errorString());
     }
     if (bytes.size() > kMaxTextFileBytes) {
-        return Fail(error,
-                    QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(kMaxTextFileBytes));
+        return Fail(error, tooLarge);
     }
     return bytes;
 }
