@@ -45,19 +45,18 @@ std::optional<LoadedIni> Load(const QString& path, QString* error) {
 }
 
 // A file keeps its encoding. An unmarked file gains the UTF-8 mark once it holds more than
-// ASCII (on Windows an unmarked file reads as the 8-bit code page), and an 8-bit file that must
-// hold a character its code page lacks becomes UTF-8 with mark rather than lose it.
+// ASCII (on Windows an unmarked file reads as the 8-bit code page). Whatever is written must
+// read back as the same text; where the file's own encoding cannot promise that (a character
+// its 8-bit code page lacks, or 8-bit text that would now pass for UTF-8), the file becomes
+// UTF-8 with mark.
 std::optional<QByteArray> EncodeForWrite(const QString& text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Utf8 && !IsAscii(text)) {
+    const TextEncoding preferred =
+        (encoding == TextEncoding::Utf8 && !IsAscii(text)) ? TextEncoding::Utf8WithMark : encoding;
+    auto bytes = EncodeText(text, preferred);
+    if (!bytes || DecodeText(*bytes) != text) {
         return EncodeText(text, TextEncoding::Utf8WithMark);
     }
-    if (encoding == TextEncoding::Legacy8Bit) {
-        if (auto bytes = EncodeText(text, TextEncoding::Legacy8Bit)) {
-            return bytes;
-        }
-        return EncodeText(text, TextEncoding::Utf8WithMark);
-    }
-    return EncodeText(text, encoding);
+    return bytes;
 }
 
 QString Join(const QStringList& lines, const QString& lineEnd) {

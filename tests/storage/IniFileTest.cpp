@@ -152,6 +152,19 @@ TEST_F(IniFileTest, PlainFileGainsTheUtf8MarkWhenItMustHoldMoreThanAscii) {
     EXPECT_EQ(ini.readString("MAIN", "Lang"), QStringLiteral("/home/jürgen/β.lng"));
 }
 
+#ifndef Q_OS_WIN
+TEST_F(IniFileTest, EightBitFileThatWouldPassForUtf8AfterAnEditBecomesMarkedUtf8) {
+    // "\xC3\xA9" is "Ã©" in Windows-1252; only the invalid "\xE9" keeps the file from reading as
+    // UTF-8, and the edit replaces it.
+    writeBytes("[S]\r\nA=\xC3\xA9\r\nK=\xE9\r\n");
+    IniFile ini(m_path);
+    ASSERT_EQ(ini.readString("S", "A"), QStringLiteral("Ã©"));
+    ASSERT_TRUE(ini.writeString("S", "K", "x"));
+    EXPECT_EQ(ini.readString("S", "A"), QStringLiteral("Ã©"));
+    EXPECT_EQ(ini.readString("S", "K"), QStringLiteral("x"));
+}
+#endif
+
 TEST_F(IniFileTest, InterruptedWriteLeavesTheOldFileIntact) {
     writeBytes("[SETTINGS]\r\nFormLeft=1\r\n");
     const QByteArray before = bytes();
