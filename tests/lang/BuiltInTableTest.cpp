@@ -57,41 +57,15 @@ TEST(BuiltInTable, LoadsFromAnyExecutableWithTheEntriesInOrder) {
     EXPECT_EQ(numbers, expected);
 }
 
-TEST(BuiltInTable, EnglishTextsAreTheProgramsOwn) {
+TEST(BuiltInTable, KeepsTheTextsThatAreEasyToSpoil) {
+    // The rest of the table is copied verbatim; these rows carry punctuation, a trailing blank
+    // or characters beyond ASCII that an editor or a converter could change.
     const std::pair<int, const char*> texts[] = {
         {1, "External thread"},
-        {2, "Internal thread"},
-        {3, "Lead"},
-        {4, "Pitch"},
-        {5, "Type of thread"},
-        {6, "Number of starts"},
-        {7, "Copy"},
-        {8, "Exit"},
-        {9, "Calculation"},
         {10, "About Kalvo-Thread"},
-        {11, "Language"},
-        {12, "Figure"},
-        {13, "Deformation correction A2"},
         {14, "No plausible entries. Please correct!"},
-        {15, "New"},
-        {16, "Delete"},
-        {17, "Material of the probing elements"},
-        {18, "steel"},
-        {19, "ruby"},
-        {20, "Measurement method"},
-        {21, "perpendicular"},
-        {22, "inclined"},
-        {23, "Flank angle"},
         {24, "Opt. diameter of the wires"},
-        {25, "Diameter of the wires"},
-        {26, "Opt. diameter of the balls"},
-        {27, "Diameter of the balls"},
-        {28, "Measuring force"},
         {29, "Measurement P.D."},
-        {30, "Pitch diameter"},
-        {31, "Catalog"},
-        {32, "Manual"},
-        {33, "Select"},
         {34, "Three Wires "},
         {35, "Two Wires"},
         {36, "\xCE\xB2"}, // beta
