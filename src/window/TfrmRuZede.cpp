@@ -1,0 +1,128 @@
+// Creation, first show and close of the main window, and the wiring of the change handlers.
+#include "TfrmRuZede.h"
+
+#include "CatalogPage.h"
+#include "NumberTexts.h"
+#include "ProbeCatalogModel.h"
+#include "TQFloatEdit.h"
+#include "ThreadTables.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace kthread {
+
+namespace {
+
+constexpr int kGivenSizeOver = 1;   // cbVidVav: the size M over the probes is given
+constexpr int kDefaultMaterial = 1; // cbThrMaterial row shown at start
+constexpr double kDefaultPoisson = 0.3;
+
+} // namespace
+
+TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("TfrmRuZede"));
+    setWindowTitle(QStringLiteral("Kalvo Thread - PD"));
+
+    mdDiamOut = new ProbeCatalogModel(QStringLiteral("DIAM_N"), this);
+    mdDiamOut->setObjectName(QStringLiteral("mdDiamOut"));
+    mdDiamIn = new ProbeCatalogModel(QStringLiteral("DIAM_S"), this);
+    mdDiamIn->setObjectName(QStringLiteral("mdDiamIn"));
+
+    BuildForm();
+    FitToDesktop();
+    ApplyLanguage();
+    ConnectHandlers();
+
+    FInputsReady = true;
+    // The thread type of the design state (or, once selections are remembered, the restored
+    // one) configures methods, probe material, catalogue and figure.
+    ui.cbType->setCurrentIndex(0);
+    cbTypeChange();
+    OpenCatalogues();
+}
+
+TfrmRuZede::~TfrmRuZede() = default;
+
+void TfrmRuZede::setMessageHook(MessageHook hook) {
+    FMessageHook = std::move(hook);
+}
+
+void TfrmRuZede::ShowErrorMessage(const QString& text) {
+    if (FMessageHook) {
+        FMessageHook(text);
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(), text, QMessageBox::Ok);
+}
+
+void TfrmRuZede::ConnectHandlers() {
+    // Selectors react to the user's choice only (activated); the window sets their indexes
+    // without running the handlers, as the handlers themselves do.
+    connect(ui.cbType, &QComboBox::activated, this, [this] { cbTypeChange(); });
+    connect(ui.cbVidVav, &QComboBox::activated, this, [this] { cbVidVavChange(); });
+    connect(ui.cbThrMaterial, &QComboBox::activated, this, [this] { cbThrMaterialChange(); });
+    connect(ui.cbIzm, &QComboBox::activated, this, [this] { edIzmNChange(); });
+    connect(ui.cbMaterial, &QComboBox::activated, this, [this] { edIzmNChange(); });
+
+    for (TQFloatEdit* edit :
+         {ui.edStapka, ui.edBrH, ui.edA1g, ui.edA1m, ui.edA1s, ui.edA2g, ui.edA2m, ui.edA2s}) {
+        connect(edit, &QLineEdit::textChanged, this, [this] { edStapkaChange(); });
+    }
+    connect(ui.edDiam, &QLineEdit::textChanged, this, [this] { edDiamChange(); });
+    connect(ui.edInIn, &QLineEdit::textChanged, this, [this] { edInInChange(); });
+    for (TQFloatEdit* edit : {ui.edBg, ui.edBm, ui.edBs}) {
+        connect(edit, &QLineEdit::textChanged, this, [this] { edBgChange(); });
+    }
+    connect(ui.edIzmSt, &QLineEdit::textChanged, this, [this] { edIzmStChange(); });
+    connect(ui.edIzmN, &QLineEdit::textChanged, this, [this] { edIzmNChange(); });
+    for (TQFloatEdit* edit : {ui.edIzmSt, ui.edIzmN}) {
+        connect(edit, &QLineEdit::returnPressed, this, [this] { edIzmStKeyPress(Qt::Key_Return); });
+    }
+
+    connect(ui.btnCalc, &QToolButton::clicked, this, [this] { btnCalcClick(); });
+    connect(ui.btnMM, &QToolButton::clicked, this, [this] { btnMMClick(); });
+    connect(ui.btnExit, &QToolButton::clicked, this, [this] { btnExitClick(); });
+    connect(ui.Book, &QTabWidget::currentChanged, this,
+            [this](int page) { BookPageChanged(page); });
+    connect(ui.catalogPage, &CatalogPage::selectRequested, this,
+            [this](int row) { btnSelClick(row); });
+}
+
+void TfrmRuZede::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!FShownOnce && !event->spontaneous()) {
+        FShownOnce = true;
+        FormShow();
+    }
+}
+
+void TfrmRuZede::FormShow() {
+    ui.Book->setCurrentIndex(0);
+    FDiamLetter = QLatin1Char(DiamLetterOf(ui.cbType->currentIndex()));
+    ui.cbVidVav->setCurrentIndex(kGivenSizeOver);
+    ui.cbThrMaterial->setCurrentIndex(kDefaultMaterial);
+    ui.edSigma->setValue(kDefaultPoisson);
+    cbVidVavChange();
+    ApplyUnitDisplay();
+}
+
+void TfrmRuZede::closeEvent(QCloseEvent* event) {
+    CloseCatalogues();
+    QMainWindow::closeEvent(event);
+}
+
+void TfrmRuZede::btnExitClick() {
+    ui.catalogPage->postPendingEdit();
+    close();
+}
+
+double TfrmRuZede::LengthToMM(double shown) const {
+    return FInchMode ? shown * kMillimetresPerInch : shown;
+}
+
+} // namespace kthread

@@ -1,0 +1,136 @@
+// The main window: thread type, pitch, starts, flank angles, probe and measurement on the left,
+// the schematic figure / probe catalogue / help notebook and the results on the right.
+//
+// Every length the window keeps is in millimetres (FPitchMM, FProbeDiamMM, FGivenMM and the
+// texts FLeadText, FOptDiamText); the inch display is derived from them, so switching units
+// back and forth never drifts. The logic lives in change handlers named after control and event;
+// programmatic writes into the numeric fields raise the same change events as typing, and
+// FInputsReady / TaperSyncBusy keep such writes from recomputing while the window fills fields.
+//
+// The class is split by concern: TfrmRuZede.cpp (creation, first show, close),
+// TfrmRuZedeLayout.cpp (building the form), TfrmRuZedeTexts.cpp (language texts),
+// TfrmRuZedeInputs.cpp (selectors, taper pair, given quantity), TfrmRuZedeDerived.cpp (lead,
+// optimal probe, catalogue pick), TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp
+// (mm/inch) and TfrmRuZedeCatalog.cpp (catalogue tables and the Select command).
+#pragma once
+
+#include "FormControls.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+
+namespace kthread {
+
+class ProbeCatalogModel;
+
+class TfrmRuZede : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmRuZede(QWidget* parent = nullptr);
+    ~TfrmRuZede() override;
+
+    // Shows the window's one error message; a standard message box unless replaced (tests
+    // replace it so that nothing blocks).
+    using MessageHook = std::function<void(const QString& text)>;
+    void setMessageHook(MessageHook hook);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The results of the last calculation in millimetres, in the order of lSrDA2, lRazmM, lA2.
+    struct ResultValues {
+        double first = 0;
+        double second = 0;
+        double deformCorr = 0;
+    };
+
+    // Creation and first show.
+    void BuildForm();
+    void BuildToolBar();
+    QWidget* BuildInputPanel();
+    QWidget* BuildTaperPanel();
+    QWidget* BuildResultPanel();
+    QWidget* BuildNotebook();
+    void ConnectHandlers();
+    void FitToDesktop();
+    void FormShow();
+
+    // Language texts.
+    void ApplyLanguage();
+    void FillMethodItems(int typeIndex);
+    void ApplyGivenQuantityCaptions();
+    QString PitchDiamCaption() const;
+
+    // Inputs.
+    void cbTypeChange();
+    void cbVidVavChange();
+    void cbThrMaterialChange();
+    void edInInChange();
+    void edBgChange();
+    void edIzmStChange();
+    void edIzmNChange();
+    void edIzmStKeyPress(int key);
+    void UpdateFigure();
+    void ClearResults();
+
+    // Lead, optimal probe diameter and catalogue pick.
+    void edStapkaChange();
+    bool DerivedInputsComplete() const;
+    void edDiamChange();
+    void SelectCatalogDiam(double target);
+    void PickProbeFromCatalogue(double target);
+    void WriteProbeDiam();
+
+    // Calculate.
+    void btnCalcClick();
+    void ShowResults(const ResultValues& results);
+    void DisplayResults();
+
+    // Units.
+    void btnMMClick();
+    void ApplyUnitDisplay();
+    void ApplyUnitCaptions();
+
+    // Catalogue tables.
+    void OpenCatalogues();
+    void CloseCatalogues();
+    ProbeCatalogModel* CatalogueOfType() const;
+    void BindCatalogue();
+    void BookPageChanged(int page);
+    void btnSelClick(int row);
+    void btnExitClick();
+
+    void ShowErrorMessage(const QString& text);
+
+    double LengthToMM(double shown) const;
+
+    FormControls ui;
+    ProbeCatalogModel* mdDiamOut = nullptr;
+    ProbeCatalogModel* mdDiamIn = nullptr;
+    QIcon FMillimetreIcon;
+    QIcon FInchIcon;
+    MessageHook FMessageHook;
+
+    QChar FDiamLetter = QLatin1Char('d');
+    QString FErrorText;
+    double FPitchMM = 0;
+    double FProbeDiamMM = 0;
+    double FGivenMM = 0;
+    QString FLeadText;
+    QString FOptDiamText;
+    QString FDiamText;
+    QString FSizeText;
+    QString FA2Text;
+    std::optional<ResultValues> FResultsMM;
+    bool FInputsReady = false;
+    bool FInchMode = false;
+    bool TaperSyncBusy = false;
+    bool FShownOnce = false;
+    bool FCataloguesOpen = false;
+};
+
+} // namespace kthread

@@ -1,0 +1,131 @@
+// The values shown while typing: the lead, the optimal (best-size) probe diameter, the probe
+// picked from the catalogue and the mark of a probe 25 % or more away from the optimum.
+#include "TfrmRuZede.h"
+
+#include "CatalogPage.h"
+#include "CatalogPick.h"
+#include "NumberTexts.h"
+#include "PitchDiam.h"
+#include "ProbeCatalogModel.h"
+#include "TQFloatEdit.h"
+
+#include <QLabel>
+#include <cmath>
+#include <exception>
+#include <vector>
+
+namespace kthread {
+
+namespace {
+
+constexpr double kMaxPitchMM = 100;
+constexpr double kMaxDegrees = 90;
+constexpr double kMaxMinutes = 59;
+constexpr int kMMDecimals = 5;
+constexpr int kInchDecimals = 6;
+
+bool InRange(double value, double low, double high) {
+    return low <= value && value <= high;
+}
+
+bool AngleInRange(const TQFloatEdit* degrees, const TQFloatEdit* minutes,
+                  const TQFloatEdit* seconds) {
+    return InRange(degrees->value(), 0, kMaxDegrees) && InRange(minutes->value(), 0, kMaxMinutes) &&
+           InRange(seconds->value(), 0, kMaxMinutes);
+}
+
+double AngleOf(const TQFloatEdit* degrees, const TQFloatEdit* minutes, const TQFloatEdit* seconds) {
+    return AngleRad(degrees->value(), minutes->value(), seconds->value());
+}
+
+} // namespace
+
+bool TfrmRuZede::DerivedInputsComplete() const {
+    for (const TQFloatEdit* edit : {ui.edStapka, ui.edBrH, ui.edA1g, ui.edA1m, ui.edA1s, ui.edA2g,
+                                    ui.edA2m, ui.edA2s, ui.edDiam, ui.edIzmN, ui.edIzmSt}) {
+        if (edit->text().isEmpty()) {
+            return false;
+        }
+    }
+    return InRange(FPitchMM, 0, kMaxPitchMM) && AngleInRange(ui.edA1g, ui.edA1m, ui.edA1s) &&
+           AngleInRange(ui.edA2g, ui.edA2m, ui.edA2s);
+}
+
+void TfrmRuZede::edStapkaChange() {
+    if (!FInputsReady) {
+        return;
+    }
+    try {
+        FPitchMM = LengthToMM(ui.edStapka->value());
+        // Incomplete or out-of-range input stops silently and leaves what is shown.
+        if (!DerivedInputsComplete()) {
+            return;
+        }
+        const double starts = std::trunc(ui.edBrH->value());
+        const double a1 = AngleOf(ui.edA1g, ui.edA1m, ui.edA1s);
+        const double a2 = AngleOf(ui.edA2g, ui.edA2m, ui.edA2s);
+
+        // The lead uses the whole number of starts; the optimum below uses the pitch.
+        FLeadText = FixedText(starts * FPitchMM, kMMDecimals);
+        ui.lPodem->setText(
+            FInchMode ? FixedText(ReadNumberText(FLeadText) / kMillimetresPerInch, kInchDecimals)
+                      : FLeadText);
+
+        const std::optional<double> optimum = OptimalProbeDiam(FPitchMM, a1, a2);
+        if (!optimum) {
+            // For example both flank angles 0: the new lead stays.
+            ShowErrorMessage(FErrorText);
+            return;
+        }
+        FOptDiamText = FixedText(*optimum, kMMDecimals);
+        ui.lDiamN->setText(FInchMode ? FixedText(*optimum / kMillimetresPerInch, kMMDecimals)
+                                     : FOptDiamText);
+
+        FProbeDiamMM = 0;
+        ui.edDiam->setValue(0);
+        PickProbeFromCatalogue(*optimum);
+        WriteProbeDiam();
+        edIzmStChange();
+    } catch (const std::exception&) {
+        ShowErrorMessage(FErrorText);
+    }
+}
+
+void TfrmRuZede::PickProbeFromCatalogue(double target) {
+    ui.catalogPage->setCurrentRow(-1);
+    const ProbeCatalogModel* catalogue = ui.catalogPage->boundModel();
+    if (ui.lDiamN->text().isEmpty() || catalogue == nullptr || catalogue->count() == 0) {
+        // Nothing to pick: edDiam stays 0 and edDiamChange has judged it.
+        return;
+    }
+    SelectCatalogDiam(target);
+    ui.lSign->setVisible(IsOutsideProbeBand(FProbeDiamMM, target));
+}
+
+void TfrmRuZede::SelectCatalogDiam(double target) {
+    const ProbeCatalogModel* catalogue = ui.catalogPage->boundModel();
+    if (catalogue == nullptr || catalogue->count() == 0) {
+        return;
+    }
+    std::vector<double> rows;
+    rows.reserve(static_cast<std::size_t>(catalogue->count()));
+    for (int row = 0; row < catalogue->count(); ++row) {
+        rows.push_back(catalogue->diamMM(row));
+    }
+    const CatalogPickResult pick = PickCatalogDiam(rows, target);
+    if (pick.diameter) {
+        FProbeDiamMM = *pick.diameter;
+    }
+    ui.catalogPage->setCurrentRow(pick.stopRow);
+}
+
+void TfrmRuZede::edDiamChange() {
+    if (!FInputsReady || ui.lDiamN->text().isEmpty()) {
+        return;
+    }
+    FProbeDiamMM = LengthToMM(ui.edDiam->value());
+    ui.lSign->setVisible(IsOutsideProbeBand(FProbeDiamMM, ReadNumberText(FOptDiamText)));
+    edIzmStChange();
+}
+
+} // namespace kthread

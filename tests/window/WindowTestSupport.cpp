@@ -1,0 +1,153 @@
+#include "WindowTestSupport.h"
+
+#include "LanguageTable.h"
+#include "NumberTexts.h"
+#include "ProgramPaths.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace kthread::testing {
+
+void PrepareApplication() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(LoadBuiltInLanguage());
+}
+
+QString CatalogueSection(const QString& section, const QStringList& entries) {
+    QString text = QStringLiteral("[%1]\nCOUNT=%2\n").arg(section).arg(entries.size());
+    for (int i = 0; i < entries.size(); ++i) {
+        text += QStringLiteral("D%1=%2\n").arg(i + 1).arg(entries[i]);
+    }
+    return text;
+}
+
+QString Local(const char* text) {
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), LocaleDecimalPoint());
+}
+
+WindowUnderTest::WindowUnderTest(const QString& settingsText) {
+    m_settingsPath = m_dir.filePath(QStringLiteral("kthread.ini"));
+    if (!settingsText.isEmpty()) {
+        QFile file(m_settingsPath);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(settingsText.toUtf8());
+        }
+    }
+    OverrideSettingsFilePath(m_settingsPath);
+    m_window = std::make_unique<TfrmRuZede>();
+    m_window->setMessageHook([this](const QString& text) { m_messages << text; });
+    m_window->show();
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window.get())) {
+        qWarning("the window did not become active");
+    }
+}
+
+WindowUnderTest::~WindowUnderTest() {
+    if (m_window) {
+        m_window->close();
+    }
+    m_window.reset();
+    OverrideSettingsFilePath({});
+}
+
+QString WindowUnderTest::settingsText() const {
+    QFile file(m_settingsPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+TQFloatEdit* WindowUnderTest::edit(const char* name) const {
+    auto* found = m_window->findChild<TQFloatEdit*>(QLatin1String(name));
+    if (found == nullptr) {
+        qFatal("no numeric field %s", name);
+    }
+    return found;
+}
+
+QLabel* WindowUnderTest::label(const char* name) const {
+    auto* found = m_window->findChild<QLabel*>(QLatin1String(name));
+    if (found == nullptr) {
+        qFatal("no label %s", name);
+    }
+    return found;
+}
+
+QComboBox* WindowUnderTest::combo(const char* name) const {
+    auto* found = m_window->findChild<QComboBox*>(QLatin1String(name));
+    if (found == nullptr) {
+        qFatal("no selector %s", name);
+    }
+    return found;
+}
+
+QToolButton* WindowUnderTest::button(const char* name) const {
+    auto* found = m_window->findChild<QToolButton*>(QLatin1String(name));
+    if (found == nullptr) {
+        qFatal("no button %s", name);
+    }
+    return found;
+}
+
+QString WindowUnderTest::text(const char* name) const {
+    if (auto* field = m_window->findChild<QLineEdit*>(QLatin1String(name))) {
+        return field->text();
+    }
+    return label(name)->text();
+}
+
+void WindowUnderTest::type(const char* editName, const QString& keys) {
+    TQFloatEdit* field = edit(editName);
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (keys.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(field, keys);
+    }
+}
+
+void WindowUnderTest::pressEnter(const char* editName) {
+    TQFloatEdit* field = edit(editName);
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+void WindowUnderTest::click(const char* buttonName) {
+    QTest::mouseClick(button(buttonName), Qt::LeftButton);
+}
+
+void WindowUnderTest::choose(const char* comboName, int index) {
+    QComboBox* selector = combo(comboName);
+    // Stand on a neighbour without running anything, then step onto the item.
+    const bool fromBelow = index > 0;
+    selector->setCurrentIndex(fromBelow ? index - 1 : index + 1);
+    selector->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(selector, fromBelow ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void WindowUnderTest::leave(const char* editName) {
+    TQFloatEdit* field = edit(editName);
+    field->setFocus(Qt::TabFocusReason);
+    QWidget* other = field == edit("edIzmN") ? edit("edIzmSt") : edit("edIzmN");
+    other->setFocus(Qt::TabFocusReason);
+}
+
+void WindowUnderTest::typeWorkedExample(bool inches) {
+    if (inches) {
+        type("edStapka", Local("0.0590551181102362"));
+        type("edDiam", Local("0.0340944881889764"));
+        type("edIzmSt", Local("0.78740157480315"));
+    } else {
+        type("edStapka", Local("1.5"));
+        type("edDiam", Local("0.866"));
+        type("edIzmSt", Local("20"));
+    }
+}
+
+} // namespace kthread::testing
