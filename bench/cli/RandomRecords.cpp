@@ -55,7 +55,9 @@ std::string AsJsonLines(const std::vector<TPitchDiamData>& records) {
         for (std::size_t i = 0; i < kFieldCount; ++i) {
             text += separator;
             separator = ',';
-            text += " \"" + std::string(RecordFields()[i].name) + "\": ";
+            text += " \"";
+            text += RecordFields()[i].name;
+            text += "\": ";
             AppendShortest(text, FieldValue(record, i));
         }
         text += "}\n";
@@ -66,7 +68,10 @@ std::string AsJsonLines(const std::vector<TPitchDiamData>& records) {
 std::string AsCsv(const std::vector<TPitchDiamData>& records) {
     std::string text;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        text += (i == 0 ? "" : ",") + std::string(RecordFields()[i].name);
+        if (i > 0) {
+            text += ',';
+        }
+        text += RecordFields()[i].name;
     }
     text += '\n';
     for (const TPitchDiamData& record : records) {

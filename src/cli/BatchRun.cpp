@@ -49,9 +49,9 @@ int BatchResult::ExitCode() const {
     return clean ? 0 : 1;
 }
 
-BatchResult RunBatch(LineProcessor& processor, int in, int out) {
+BatchResult RunBatch(LineProcessor& processor, int in, int out, unsigned threads) {
     BatchResult result;
-    LineSplitter splitter(processor);
+    LineSplitter splitter(processor, threads);
     std::vector<char> block(kReadBlock);
     std::string output;
     output.reserve(4 * kReadBlock);
@@ -79,8 +79,9 @@ BatchResult RunBatch(LineProcessor& processor, int in, int out) {
     return result;
 }
 
-BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out) {
-    LineSplitter splitter(processor);
+BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out,
+                           unsigned threads) {
+    LineSplitter splitter(processor, threads);
     if (splitter.Feed(text, out)) {
         splitter.Finish(out);
     }

@@ -19,9 +19,11 @@ struct BatchResult {
 // Reads the file descriptor `in` to its end (or until the processor stops) and writes the output
 // to `out`, one write per block read. A block is whatever one read returns (up to 1 MiB), so a
 // program that feeds lines through a pipe gets its answers without waiting for more input.
-BatchResult RunBatch(LineProcessor& processor, int in, int out);
+// Lines are processed on up to `threads` threads; the output keeps the input's order.
+BatchResult RunBatch(LineProcessor& processor, int in, int out, unsigned threads);
 
 // The same over text in memory; the output is returned in `out`.
-BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out);
+BatchResult RunBatchOnText(LineProcessor& processor, std::string_view text, std::string& out,
+                           unsigned threads = 1);
 
 } // namespace kthread::cli

@@ -3,6 +3,7 @@
 #include "BatchRun.h"
 #include "CsvBatch.h"
 #include "JsonlBatch.h"
+#include "LineSplitter.h"
 #include "MeasurementRequest.h"
 #include "ResultReport.h"
 
@@ -112,7 +113,7 @@ int RunSingle(const MeasurementRequest& request) {
 
 int RunBatchMode(LineProcessor& processor) {
     std::fflush(stdout); // nothing may be buffered ahead of the direct writes
-    const BatchResult result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO);
+    const BatchResult result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
     const BatchSummary& summary = result.summary;
     if (!summary.fatalError.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, summary.fatalError.c_str());

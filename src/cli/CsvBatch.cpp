@@ -8,7 +8,7 @@
 namespace kthread::cli {
 
 bool CsvBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) {
-    line = WithoutCarriageReturn(line);
+    line = WithoutCarriageReturn(WithoutByteOrderMark(line, lineNumber));
     if (IsBlankLine(line)) {
         return true;
     }
@@ -17,6 +17,16 @@ bool CsvBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std:
     }
     ReadRow(line, lineNumber, out);
     return true;
+}
+
+std::unique_ptr<LineProcessor> CsvBatch::Fork() const {
+    if (!haveHeader_) {
+        return nullptr;
+    }
+    auto fork = std::make_unique<CsvBatch>();
+    fork->haveHeader_ = true;
+    fork->columns_ = columns_;
+    return fork;
 }
 
 bool CsvBatch::ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out) {

@@ -15,14 +15,14 @@ class CsvBatch final : public LineProcessor {
 public:
     // Stops (returns false) on a header that names an unknown or repeated field.
     bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) override;
-    const BatchSummary& Summary() const override { return summary_; }
+    // Rows are independent once the header has been read.
+    std::unique_ptr<LineProcessor> Fork() const override;
 
 private:
     bool ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out);
     void ReadRow(std::string_view line, std::uint64_t lineNumber, std::string& out);
     std::optional<std::string> FillRecord(TPitchDiamData& record) const;
 
-    BatchSummary summary_;
     bool haveHeader_ = false;
     std::vector<std::size_t> columns_; // field index of each column
     std::vector<std::string_view> cells_;

@@ -6,6 +6,7 @@
 namespace kthread::cli {
 
 bool JsonlBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) {
+    line = WithoutByteOrderMark(line, lineNumber);
     if (IsBlankLine(line)) {
         return true;
     }

@@ -9,10 +9,7 @@ namespace kthread::cli {
 class JsonlBatch final : public LineProcessor {
 public:
     bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) override;
-    const BatchSummary& Summary() const override { return summary_; }
-
-private:
-    BatchSummary summary_;
+    std::unique_ptr<LineProcessor> Fork() const override { return std::make_unique<JsonlBatch>(); }
 };
 
 } // namespace kthread::cli

@@ -13,4 +13,12 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
     return line;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view line, std::uint64_t lineNumber) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    return line;
+}
+
 } // namespace kthread::cli

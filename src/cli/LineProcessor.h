@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,21 @@ public:
     // Returns false when the input cannot be processed any further.
     virtual bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) = 0;
 
-    virtual const BatchSummary& Summary() const = 0;
+    // A processor for other lines of the same input, to run on another thread; empty while the
+    // lines must still be taken in order (for example before a header has been read). Once a
+    // processor can fork, ProcessLine no longer returns false, on it or on its forks.
+    virtual std::unique_ptr<LineProcessor> Fork() const = 0;
+
+    const BatchSummary& Summary() const { return summary_; }
+
+    // Adds the counts of a fork that has finished.
+    void Absorb(const LineProcessor& fork) {
+        summary_.records += fork.summary_.records;
+        summary_.errorLines += fork.summary_.errorLines;
+    }
+
+protected:
+    BatchSummary summary_;
 };
 
 // True when the line holds nothing but blanks, tabs and a carriage return.
@@ -31,5 +46,8 @@ bool IsBlankLine(std::string_view line);
 
 // Drops a trailing carriage return (CR LF line ends).
 std::string_view WithoutCarriageReturn(std::string_view line);
+
+// Drops a UTF-8 byte order mark at the start of line 1: some editors write one; it is not data.
+std::string_view WithoutByteOrderMark(std::string_view line, std::uint64_t lineNumber);
 
 } // namespace kthread::cli

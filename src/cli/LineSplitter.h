@@ -1,4 +1,6 @@
-// Cuts a byte stream that arrives in chunks into physical lines for a LineProcessor.
+// Cuts a byte stream that arrives in chunks into physical lines for a LineProcessor. The
+// complete lines of a large chunk are shared out among several threads, each with a fork of
+// the processor; their output is joined in input order.
 #pragma once
 
 #include "LineProcessor.h"
@@ -6,12 +8,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kthread::cli {
 
 class LineSplitter {
 public:
-    explicit LineSplitter(LineProcessor& processor) : processor_(processor) {}
+    // `threads`: how many threads may process lines at once (1: all on the caller's thread).
+    explicit LineSplitter(LineProcessor& processor, unsigned threads = 1)
+        : processor_(processor), threads_(threads == 0 ? 1 : threads) {}
 
     // Processes every line completed by `chunk`; a line cut by the chunk's end waits for the next
     // chunk. Returns false once the processor has stopped; later input is then ignored.
@@ -21,12 +26,21 @@ public:
     bool Finish(std::string& out);
 
 private:
-    bool Dispatch(std::string_view line, std::string& out);
+    // `lines` is a run of whole lines, each ending in '\n'.
+    void ProcessLines(std::string_view lines, std::string& out);
+    void ProcessInOrder(std::string_view lines, std::string& out);
+    void ProcessInParallel(std::string_view lines, std::string& out);
+    void Dispatch(std::string_view line, std::string& out);
 
     LineProcessor& processor_;
-    std::string carry_; // start of a line whose end has not arrived yet
+    unsigned threads_;
+    std::string carry_;                    // start of a line whose end has not arrived yet
+    std::vector<std::string> partOutputs_; // kept between chunks to spare fresh allocations
     std::uint64_t lineNumber_ = 0;
     bool stopped_ = false;
 };
+
+// Threads worth using for batch work on this machine.
+unsigned BatchThreads();
 
 } // namespace kthread::cli

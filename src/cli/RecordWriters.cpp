@@ -5,52 +5,71 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace kthread::cli {
 
 namespace {
 
-void AppendUnsigned(std::string& out, std::uint64_t value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
+// Room for one output line: 18 names and 18 numbers of at most 24 characters, with separators.
+constexpr std::size_t kLineRoom = 1024;
 
-// Appends the field's value; false when it is a number that JSON cannot carry.
-bool AppendFieldValue(std::string& out, const TPitchDiamData& record, const FieldInfo& field) {
-    if (field.kind == FieldKind::Selector) {
-        AppendUnsigned(out, record.*field.selector);
-        return true;
+// Writes a record line into a fixed buffer first: one append per line instead of dozens.
+class LineBuffer {
+public:
+    void Put(std::string_view text) {
+        std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
     }
-    const double value = record.*field.number;
-    if (!std::isfinite(value)) {
-        return false;
+    void Put(char c) { *end_++ = c; }
+    void PutUnsigned(std::uint64_t value) {
+        end_ = std::to_chars(end_, buffer_ + kLineRoom, value).ptr;
     }
-    AppendShortest(out, value);
-    return true;
-}
+    // Shortest round-trip form; "-0.0" keeps the sign of negative zero for readers that take
+    // "-0" as the integer 0.
+    void PutShortest(double value) {
+        if (value == 0.0 && std::signbit(value)) {
+            Put("-0.0");
+        } else {
+            end_ = std::to_chars(end_, buffer_ + kLineRoom, value).ptr;
+        }
+    }
+    void AppendTo(std::string& out) const {
+        out.append(buffer_, static_cast<std::size_t>(end_ - buffer_));
+    }
+
+private:
+    char buffer_[kLineRoom];
+    char* end_ = buffer_;
+};
 
 } // namespace
 
 void AppendJsonRecord(std::string& out, const TPitchDiamData& record, bool ok) {
-    bool first = true;
+    LineBuffer line;
+    line.Put('{');
     for (const FieldInfo& field : RecordFields()) {
-        out += first ? "{\"" : ", \"";
-        first = false;
-        out += field.name;
-        out += "\": ";
-        if (!AppendFieldValue(out, record, field)) {
+        line.Put('"');
+        line.Put(field.name);
+        line.Put("\": ");
+        if (field.kind == FieldKind::Selector) {
+            line.PutUnsigned(record.*field.selector);
+        } else if (const double value = record.*field.number; std::isfinite(value)) {
+            line.PutShortest(value);
+        } else {
             // The engine reports arithmetic faults as ok=false, but fields it wrote before the
             // fault may hold NaN or infinity; JSON has no such numbers, so they become null.
-            out += "null";
+            line.Put("null");
         }
+        line.Put(", ");
     }
-    out += ok ? ", \"ok\": true}\n" : ", \"ok\": false}\n";
+    line.Put(ok ? "\"ok\": true}\n" : "\"ok\": false}\n");
+    line.AppendTo(out);
 }
 
 void AppendJsonError(std::string& out, std::uint64_t lineNumber, std::string_view message) {
     out += "{\"line\": ";
-    AppendUnsigned(out, lineNumber);
+    out += std::to_string(lineNumber);
     out += ", \"error\": \"";
     AppendJsonEscaped(out, message);
     out += "\"}\n";
@@ -65,19 +84,24 @@ void AppendCsvHeader(std::string& out) {
 }
 
 void AppendCsvRecord(std::string& out, const TPitchDiamData& record, bool ok) {
+    LineBuffer line;
     for (const FieldInfo& field : RecordFields()) {
-        if (!AppendFieldValue(out, record, field)) {
-            // CSV has no standard spelling for these; use the one std::from_chars reads.
-            AppendShortest(out, record.*field.number);
+        if (field.kind == FieldKind::Selector) {
+            line.PutUnsigned(record.*field.selector);
+        } else if (const double value = record.*field.number; std::isnan(value)) {
+            line.Put("nan"); // the spelling std::from_chars reads; no sign, as NaN has none
+        } else {
+            line.PutShortest(value); // infinities come out as "inf" and "-inf"
         }
-        out += ',';
+        line.Put(',');
     }
-    out += ok ? "true\n" : "false\n";
+    line.Put(ok ? "true\n" : "false\n");
+    line.AppendTo(out);
 }
 
 void AppendCsvError(std::string& out, std::uint64_t lineNumber, std::string_view message) {
     out += "line,";
-    AppendUnsigned(out, lineNumber);
+    out += std::to_string(lineNumber);
     out += ',';
     AppendCsvQuoted(out, message);
     out += '\n';

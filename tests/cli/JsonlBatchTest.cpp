@@ -276,6 +276,13 @@ TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
     EXPECT_NE(output.result.ExitCode(), 0);
 }
 
+TEST(JsonlBatch, IgnoresAByteOrderMarkAtTheStart) {
+    const BatchOutput output = RunJsonl("\xEF\xBB\xBF" + kWorkedExampleLine + "\n");
+    ASSERT_EQ(output.lines.size(), 1U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    EXPECT_EQ(output.lines[0].at("SizeOver"), 20.0);
+}
+
 TEST(JsonlBatch, ErrorTextStaysValidJsonWhateverTheInputBytes) {
     const BatchOutput output =
         RunJsonl("{\"Pitch\": 1, \"We\\\"ird\\u0001\": 2}\n{\"\xFF\xFE\": 1}\n\x01\x02\"\\\n");
