@@ -13,7 +13,7 @@ namespace kthread {
 // A measurement task and its results. A value-initialised record ({}) is all zeros.
 // Lengths in mm, angles in radians, force in N, moduli in Pa.
 struct TPitchDiamData {
-    std::uint8_t ThreadType = 0; // 0 ext. cylindrical, 1 int. cylindrical, 2 ext. taper, 3 int. taper
+    std::uint8_t ThreadType = 0; // 0/1 ext./int. cylindrical, 2/3 ext./int. taper
     std::uint8_t GivenQty = 0;   // 0 size m, 1 size M, 2 pitch diameter d2
     std::uint8_t MeasMode = 0;   // arrangement; meaning depends on ThreadType
     double Pitch = 0;
@@ -33,14 +33,17 @@ struct TPitchDiamData {
     double PitchDiam = 0;
 };
 
-// Completes the record. False when rejected (probe diameter 0) or on an arithmetic fault.
+// Completes the record. False when rejected (probe diameter 0 or NaN), on an arithmetic fault
+// (fields written before it keep their new values; no NaN or infinity is ever written), or when
+// the contact angle cycles instead of converging. Unknown ThreadType or GivenQty: true, no change.
 bool CalcPitchDiam(TPitchDiamData& data);
 
 // Writes DeformCorr (Hertz contact flattening, on the diameter, mm). False on an arithmetic
-// fault, leaving DeformCorr unchanged.
+// fault or an unknown ThreadType, leaving DeformCorr unchanged.
 bool CalcDeformCorr(TPitchDiamData& data);
 
 // Rounds to the nearest integer, halves away from zero: Trunc(Frac(x)*2) + Trunc(x).
+// Outside the Int64 range (or NaN) it raises FE_INVALID and returns the smallest Int64.
 std::int64_t RoundHalfAway(long double x);
 
 // Probe materials (cbMaterial item 0 steel, 1 ruby).

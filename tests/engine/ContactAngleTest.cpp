@@ -1,0 +1,110 @@
+#include "ContactAngle.h"
+#include "AngleTerms.h"
+#include "EngineTestRecords.h"
+#include "FpFaultScope.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kthread {
+namespace {
+
+ContactSolution Solve(const TPitchDiamData& d, double x, InnerMode mode) {
+    FpFaultScope scope;
+    return SolveContactAngle(MakeAngleTerms(d), d, x, mode, scope);
+}
+
+TEST(ContactAngle, MetricThreadSettlesInTwoStepsBelowTheClassicalResult) {
+    const TPitchDiamData d = test::MetricThreadOverWires();
+    const ContactSolution sol = Solve(d, d.SizeOver - d.ProbeDiam, InnerMode::Iterate);
+    ASSERT_EQ(sol.outcome, ContactOutcome::Value);
+    EXPECT_EQ(sol.steps, 2);
+    EXPECT_NEAR(sol.psi, 0.0010, 0.00005);
+    EXPECT_NEAR(sol.pitchDiam, 18.70062, 0.000005);
+    // Classical three-wire formula M - D (1 + 1/sin a) + (P/2) cot a, without helix.
+    const double a = std::numbers::pi / 6;
+    const double classical =
+        d.SizeOver - d.ProbeDiam * (1 + 1 / std::sin(a)) + d.Pitch / 2 / std::tan(a);
+    EXPECT_NEAR(classical, 18.70104, 0.000005);
+    EXPECT_NEAR(classical - sol.pitchDiam, 0.00042, 0.00001);
+}
+
+struct ProfileCase {
+    const char* name;
+    std::uint8_t threadType;
+    double a1Deg;
+    double a2Deg;
+    double size;
+};
+
+class NoHelix : public ::testing::TestWithParam<ProfileCase> {};
+
+// Without starts there is no helix: the contact angle stays 0 and the result is the wire formula
+// x - s D Cd/Ss + s P c1 c2 / S.
+TEST_P(NoHelix, GivesTheWireFormula) {
+    const ProfileCase& c = GetParam();
+    TPitchDiamData d = test::MetricThreadOverWires();
+    d.ThreadType = c.threadType;
+    d.Starts = 0;
+    d.FlankAngle1 = AngleRad(c.a1Deg, 0, 0);
+    d.FlankAngle2 = AngleRad(c.a2Deg, 0, 0);
+    const ContactSolution sol = Solve(d, c.size, InnerMode::Iterate);
+    ASSERT_EQ(sol.outcome, ContactOutcome::Value);
+    EXPECT_EQ(sol.psi, 0.0);
+    EXPECT_EQ(sol.w, 1.0);
+
+    const double a1 = d.FlankAngle1;
+    const double a2 = d.FlankAngle2;
+    const double s = c.threadType == 1 ? -1 : 1;
+    const double wire = c.size -
+                        s * d.ProbeDiam * std::cos((a1 - a2) / 2) / std::sin((a1 + a2) / 2) +
+                        s * d.Pitch * std::cos(a1) * std::cos(a2) / std::sin(a1 + a2);
+    EXPECT_NEAR(sol.pitchDiam, wire, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, NoHelix,
+                         ::testing::Values(ProfileCase{"ExternalSymmetric", 0, 30, 30, 19.134},
+                                           ProfileCase{"ExternalAsymmetric", 0, 30, 3, 19.5},
+                                           ProfileCase{"InternalSymmetric", 1, 30, 30, 16.2},
+                                           ProfileCase{"InternalAsymmetric", 1, 45, 7, 16.2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ContactAngle, OneStepModeStopsAfterTheFirstStep) {
+    TPitchDiamData d = test::MetricThreadOverWires();
+    d.Starts = 4; // a steep helix needs several steps
+    const double x = d.SizeOver - d.ProbeDiam;
+    const ContactSolution once = Solve(d, x, InnerMode::OneStep);
+    const ContactSolution full = Solve(d, x, InnerMode::Iterate);
+    ASSERT_EQ(once.outcome, ContactOutcome::Value);
+    ASSERT_EQ(full.outcome, ContactOutcome::Value);
+    EXPECT_EQ(once.steps, 1);
+    EXPECT_GT(full.steps, 2);
+    EXPECT_GT(std::abs(once.pitchDiam - full.pitchDiam), 1e-7);
+}
+
+TEST(ContactAngle, NoValueWhenTheFirstStepHasNoContactPoint) {
+    const TPitchDiamData d = test::CyclingThread();
+    const ContactSolution sol = Solve(d, 15.0, InnerMode::Iterate);
+    EXPECT_EQ(sol.outcome, ContactOutcome::NoValue);
+    EXPECT_EQ(sol.steps, 0);
+}
+
+TEST(ContactAngle, TwoCycleHasNoSolutionInIterateModeOnly) {
+    const TPitchDiamData d = test::CyclingThread();
+    const ContactSolution full = Solve(d, d.SizeCtr, InnerMode::Iterate);
+    EXPECT_EQ(full.outcome, ContactOutcome::NoConvergence);
+    EXPECT_EQ(full.steps, kMaxContactSteps);
+
+    const ContactSolution once = Solve(d, d.SizeCtr, InnerMode::OneStep);
+    EXPECT_EQ(once.outcome, ContactOutcome::Value);
+    EXPECT_EQ(once.steps, 1);
+}
+
+TEST(ContactAngle, ZeroSizeIsAFault) {
+    const TPitchDiamData d = test::MetricThreadOverWires();
+    EXPECT_EQ(Solve(d, 0.0, InnerMode::Iterate).outcome, ContactOutcome::Fault);
+}
+
+} // namespace
+} // namespace kthread
