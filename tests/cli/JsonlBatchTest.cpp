@@ -1,6 +1,7 @@
 // JSON Lines batch: exact numbers, defaults, selector pass-through and per-line errors.
 #include "JsonlBatch.h"
 #include "BatchRun.h"
+#include "JsonRecordReader.h"
 #include "RecordFields.h"
 #include "RecordWriters.h"
 
@@ -293,6 +294,58 @@ TEST(JsonlBatch, ErrorTextStaysValidJsonWhateverTheInputBytes) {
     EXPECT_NE(output.lines[0].at("error").get<std::string>().find("We\\x22ird\\x01"),
               std::string::npos);
 }
+
+struct ReaderCase {
+    const char* name;
+    const char* line;
+    bool fastPath; // whether the fast reader takes the line itself
+};
+
+class JsonReaders : public testing::TestWithParam<ReaderCase> {};
+
+// The fast reader must only ever take lines that the full JSON reader takes, with the same
+// values; everything else it hands over.
+TEST_P(JsonReaders, FastReaderAgreesWithTheFullReader) {
+    const ReaderCase& row = GetParam();
+    TPitchDiamData fast{};
+    TPitchDiamData full{};
+    const bool fastTook = ReadFlatJsonRecord(row.line, fast);
+    const bool fullTook = !ReadJsonRecordFully(row.line, full).has_value();
+    EXPECT_EQ(fastTook, row.fastPath);
+    if (fastTook) {
+        ASSERT_TRUE(fullTook);
+        ExpectSameBits(full, fast);
+    }
+    TPitchDiamData combined{};
+    EXPECT_EQ(!ReadJsonRecord(row.line, combined).has_value(), fullTook);
+    if (fullTook) {
+        ExpectSameBits(full, combined);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JsonReaders,
+    testing::Values(ReaderCase{"PlainObject", R"({"Pitch": 1.5, "ThreadType": 2})", true},
+                    ReaderCase{"TightAndLooseBlanks", "\t{\"Pitch\":1.5 ,\r\"Starts\" : 2 } ",
+                               true},
+                    ReaderCase{"EmptyObject", "{}", true},
+                    ReaderCase{"NegativeZeroInteger", R"({"Pitch": -0})", true},
+                    ReaderCase{"NegativeZeroFraction", R"({"Pitch": -0.0})", true},
+                    ReaderCase{"ExponentForms", R"({"Pitch": 1E+2, "Force": 5e-1})", true},
+                    ReaderCase{"HugeInteger", R"({"Pitch": 123456789012345678901234567890})", true},
+                    ReaderCase{"Underflow", R"({"Pitch": 1e-400})", false},
+                    ReaderCase{"Subnormal", R"({"Pitch": 4.9e-324})", true},
+                    ReaderCase{"EscapedKey", R"({"Pi\u0074ch": 1})", false},
+                    ReaderCase{"LeadingZero", R"({"Pitch": 01})", false},
+                    ReaderCase{"BareFraction", R"({"Pitch": .5})", false},
+                    ReaderCase{"TrailingPoint", R"({"Pitch": 1.})", false},
+                    ReaderCase{"PlusSign", R"({"Pitch": +1})", false},
+                    ReaderCase{"Infinity", R"({"Pitch": Infinity})", false},
+                    ReaderCase{"ByteOrderMark", "\xEF\xBB\xBF{}", false},
+                    ReaderCase{"MissingClose", R"({"Pitch": 1)", false},
+                    ReaderCase{"TextAfterObject", R"({"Pitch": 1} x)", false},
+                    ReaderCase{"SelectorOutOfRange", R"({"MeasMode": 300})", false}),
+    [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
 
 TEST(JsonRecordWriter, WritesNonFiniteFieldsAsNull) {
     TPitchDiamData record{};
