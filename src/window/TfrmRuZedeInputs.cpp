@@ -155,9 +155,12 @@ void TfrmRuZede::UpdateFigure() {
 }
 
 void TfrmRuZede::ClearResults() {
-    ui.lRazmM->clear();
-    ui.lA2->clear();
-    ui.lSrDA2->clear();
+    // Every keystroke clears the results: leave empty labels alone, so nothing is repainted.
+    for (QLabel* result : {ui.lRazmM, ui.lA2, ui.lSrDA2}) {
+        if (!result->text().isEmpty()) {
+            result->clear();
+        }
+    }
     FSizeText.clear();
     FA2Text.clear();
     FDiamText.clear();

@@ -31,6 +31,7 @@ constexpr int kDegreeFieldWidth = 44;
 constexpr int kMinuteFieldWidth = 34;
 constexpr int kResultFontGrowth = 3;
 constexpr int kToolIconSize = 24;
+constexpr int kResultWidth = 150;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -81,6 +82,12 @@ QWidget* AngleRow(QWidget* parent, TQFloatEdit* degrees, TQFloatEdit* minutes,
     layout->addWidget(new QLabel(QStringLiteral("″"), row));
     layout->addStretch(1);
     return row;
+}
+
+// A label whose size never follows its text: writing it then costs no new layout pass, which
+// keeps a keystroke cheap.
+void FixSize(QLabel* label, int width) {
+    label->setFixedSize(width, label->fontMetrics().height() + 4);
 }
 
 void MakeProminent(QLabel* label) {
@@ -168,7 +175,7 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     ui.lHod = MakeLabel(panel, "lHod");
     ui.lPodem = MakeLabel(panel, "lPodem");
     ui.lPodem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui.lPodem->setFixedWidth(kValueFieldWidth);
+    FixSize(ui.lPodem, kValueFieldWidth);
     ui.Label7 = MakeLabel(panel, "Label7");
     grid->addWidget(ui.lHod, row, 0);
     grid->addWidget(ui.lPodem, row, 1);
@@ -193,7 +200,7 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     ui.lODN = MakeLabel(panel, "lODN");
     ui.lDiamN = MakeLabel(panel, "lDiamN");
     ui.lDiamN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui.lDiamN->setFixedWidth(kValueFieldWidth);
+    FixSize(ui.lDiamN, kValueFieldWidth);
     ui.Label8 = MakeLabel(panel, "Label8");
     grid->addWidget(ui.lODN, row, 0);
     grid->addWidget(ui.lDiamN, row, 1);
@@ -202,7 +209,19 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     ui.lDN = MakeLabel(panel, "lDN");
     ui.edDiam = MakeEdit(panel, "edDiam", decimal, 0, 100, "0");
     ui.lSign = MakeLabel(panel, "lSign", QStringLiteral("!"));
-    ui.lSign->setStyleSheet(QStringLiteral("QLabel { color: #d00000; font-weight: bold; }"));
+    QPalette warning = ui.lSign->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xd0, 0, 0));
+    ui.lSign->setPalette(warning);
+    QFont bold = ui.lSign->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + kResultFontGrowth);
+    ui.lSign->setFont(bold);
+    ui.lSign->setAlignment(Qt::AlignCenter);
+    FixSize(ui.lSign, ui.lSign->fontMetrics().horizontalAdvance(QLatin1Char('!')) + 8);
+    // Showing and hiding the mark leaves the row as it is.
+    QSizePolicy keepPlace = ui.lSign->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui.lSign->setSizePolicy(keepPlace);
     ui.lSign->hide();
     ui.Label9 = MakeLabel(panel, "Label9");
     auto* probeRow = new QHBoxLayout;
@@ -298,7 +317,7 @@ QWidget* TfrmRuZede::BuildResultPanel() {
         value = MakeLabel(panel, valueName);
         unit = MakeLabel(panel, unitName);
         MakeProminent(value);
-        value->setMinimumWidth(130);
+        FixSize(value, kResultWidth);
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
         grid->addWidget(unit, row, 2);

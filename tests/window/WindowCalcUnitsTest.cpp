@@ -4,6 +4,7 @@
 #include "NumberTexts.h"
 #include "WindowTestSupport.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <QTest>
 #include <QToolButton>
@@ -53,6 +54,18 @@ private slots:
         // Without a force the sizes satisfy M = m + D and A2 is zero.
         QCOMPARE(w.text("lRazmM"), Local("19.13400"));
         QCOMPARE(w.text("lA2"), Local("0.00000"));
+    }
+
+    void unitSwitchIsReachableByKeyboard() {
+        WindowUnderTest w;
+        QWidget* toggle = w.button("btnMM");
+        QVERIFY(w.edit("edIzmSt")->hasFocus());
+        for (int step = 0; step < 60 && QApplication::focusWidget() != toggle; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), toggle);
+        QTest::keyClick(toggle, Qt::Key_Space);
+        QCOMPARE(w.text("Label6"), QStringLiteral("in."));
     }
 
     void enterInForceFieldCalculates() {
