@@ -31,7 +31,7 @@ constexpr int kDegreeFieldWidth = 44;
 constexpr int kMinuteFieldWidth = 34;
 constexpr int kResultFontGrowth = 3;
 constexpr int kToolIconSize = 24;
-constexpr int kResultWidth = 150;
+constexpr int kResultWidth = 124;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -208,7 +208,10 @@ QWidget* TfrmRuZede::BuildInputPanel() {
 
     ui.lDN = MakeLabel(panel, "lDN");
     ui.edDiam = MakeEdit(panel, "edDiam", decimal, 0, 100, "0");
-    ui.lSign = MakeLabel(panel, "lSign", QStringLiteral("!"));
+    // The mark sits in a box without a layout of its own, so showing and hiding it, which
+    // happens on most keystrokes, never sets off a layout pass of the form.
+    auto* signBox = new QWidget(panel);
+    ui.lSign = MakeLabel(signBox, "lSign", QStringLiteral("!"));
     QPalette warning = ui.lSign->palette();
     warning.setColor(QPalette::WindowText, QColor(0xd0, 0, 0));
     ui.lSign->setPalette(warning);
@@ -218,16 +221,13 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     ui.lSign->setFont(bold);
     ui.lSign->setAlignment(Qt::AlignCenter);
     FixSize(ui.lSign, ui.lSign->fontMetrics().horizontalAdvance(QLatin1Char('!')) + 8);
-    // Showing and hiding the mark leaves the row as it is.
-    QSizePolicy keepPlace = ui.lSign->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    ui.lSign->setSizePolicy(keepPlace);
+    signBox->setFixedSize(ui.lSign->size());
     ui.lSign->hide();
     ui.Label9 = MakeLabel(panel, "Label9");
     auto* probeRow = new QHBoxLayout;
     probeRow->setSpacing(4);
     probeRow->addWidget(ui.Label9);
-    probeRow->addWidget(ui.lSign);
+    probeRow->addWidget(signBox);
     probeRow->addStretch(1);
     grid->addWidget(ui.lDN, row, 0);
     grid->addWidget(ui.edDiam, row, 1);
