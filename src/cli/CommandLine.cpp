@@ -108,7 +108,11 @@ int RunSingle(const MeasurementRequest& request) {
     if (OptimalProbeDiam(record.Pitch, record.FlankAngle1, record.FlankAngle2) == std::nullopt) {
         std::fprintf(stderr, "%s: these flank angles have no optimal probe diameter\n", kProgram);
     }
-    return std::fflush(stdout) == 0 ? 0 : kExitNoSolution;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: cannot write the results\n", kProgram);
+        return kExitNoSolution;
+    }
+    return 0;
 }
 
 int RunBatchMode(LineProcessor& processor) {

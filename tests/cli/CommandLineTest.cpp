@@ -207,6 +207,23 @@ TEST(KthreadCalc, JsonlWithoutErrorsSucceeds) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
 }
 
+TEST(KthreadCalc, AnOutputThatCannotBeWrittenIsAFailure) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    // Inputs that succeed when the output can be written.
+    const std::vector<std::pair<std::string, std::string>> runs{{"--jsonl", "{}\\n"},
+                                                                {"--csv", "Pitch\\n1\\n"}};
+    for (const auto& [mode, input] : runs) {
+        const std::string calc = ShellQuoted(KTHREAD_CALC_PATH) + " " + mode;
+        const std::string feed = "printf '" + input + "' | ";
+        EXPECT_EQ(std::system((feed + calc + " >/dev/null 2>&1").c_str()), 0) << mode;
+        const int status = std::system((feed + calc + " >/dev/full 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_NE(WEXITSTATUS(status), 0) << mode;
+    }
+}
+
 TEST(KthreadCalc, CsvHeaderErrorStopsWithAMessage) {
     const RunResult run = RunCalc({"--csv"}, "Pitch,Diameter\n1.5,0.866\n");
     EXPECT_NE(run.exitCode, 0);
