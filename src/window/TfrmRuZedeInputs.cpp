@@ -42,13 +42,14 @@ void TfrmRuZede::cbTypeChange() {
     const ThreadTypeTraits* traits = ThreadTypeInfo(type);
     const bool external = traits != nullptr && traits->catalogue == ProbeCatalogue::Wires;
 
-    FDiamLetter = QLatin1Char(external ? 'd' : 'D');
-    ui.cbMaterial->setCurrentIndex(external ? 0 : 1);
-    ui.cbMaterial->setEnabled(!external);
-    // Any type other than an external one, also none chosen, takes the ball captions.
-    const ThreadTypeTraits& captions = *ThreadTypeInfo(external ? 0 : 1);
-    ui.lODN->setText(LangText(captions.optimalCaptionText));
-    ui.lDN->setText(LangText(captions.diameterCaptionText) + QStringLiteral(" (dD)"));
+    // Any type other than an external one, also none chosen, is set up like an internal
+    // cylindrical thread: ruby balls, ball captions and catalogue.
+    const ThreadTypeTraits& probes = *ThreadTypeInfo(external ? 0 : 1);
+    FDiamLetter = QLatin1Char(probes.diamLetter);
+    ui.cbMaterial->setCurrentIndex(probes.probeMaterial);
+    ui.cbMaterial->setEnabled(probes.probeMaterialEnabled);
+    ui.lODN->setText(LangText(probes.optimalCaptionText));
+    ui.lDN->setText(LangText(probes.diameterCaptionText) + QStringLiteral(" (dD)"));
     BindCatalogue();
     ApplyGivenQuantityCaptions();
 
