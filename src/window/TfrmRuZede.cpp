@@ -4,11 +4,13 @@
 #include "CatalogPage.h"
 #include "NumberTexts.h"
 #include "ProbeCatalogModel.h"
+#include "SettingsKeys.h"
 #include "TQFloatEdit.h"
 #include "ThreadTables.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -28,9 +30,9 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TfrmRuZede"));
     setWindowTitle(QStringLiteral("Kalvo Thread - PD"));
 
-    mdDiamOut = new ProbeCatalogModel(QStringLiteral("DIAM_N"), this);
+    mdDiamOut = new ProbeCatalogModel(settings::kWireCatalogueSection, this);
     mdDiamOut->setObjectName(QStringLiteral("mdDiamOut"));
-    mdDiamIn = new ProbeCatalogModel(QStringLiteral("DIAM_S"), this);
+    mdDiamIn = new ProbeCatalogModel(settings::kBallCatalogueSection, this);
     mdDiamIn->setObjectName(QStringLiteral("mdDiamIn"));
 
     BuildForm();
@@ -39,9 +41,10 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     ConnectHandlers();
 
     FInputsReady = true;
-    // The thread type of the design state (or, once selections are remembered, the restored
-    // one) configures methods, probe material, catalogue and figure.
     ui.cbType->setCurrentIndex(0);
+    RestoreSelections();
+    // The thread type, the restored one or that of the design state, configures methods, probe
+    // material, catalogue and figure; it resets the restored method and probe material.
     cbTypeChange();
     OpenCatalogues();
 }
@@ -85,12 +88,31 @@ void TfrmRuZede::ConnectHandlers() {
     }
 
     connect(ui.btnCalc, &QToolButton::clicked, this, [this] { btnCalcClick(); });
+    connect(ui.btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
     connect(ui.btnMM, &QToolButton::clicked, this, [this] { btnMMClick(); });
     connect(ui.btnExit, &QToolButton::clicked, this, [this] { btnExitClick(); });
     connect(ui.Book, &QTabWidget::currentChanged, this,
             [this](int page) { BookPageChanged(page); });
     connect(ui.catalogPage, &CatalogPage::selectRequested, this,
             [this](int row) { btnSelClick(row); });
+
+    // A quit that closes no window (the session ends, the application is told to quit) still
+    // writes what a close writes.
+    if (auto* application = QCoreApplication::instance()) {
+        connect(application, &QCoreApplication::aboutToQuit, this, [this] { SaveOnClose(); });
+    }
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        // The session manager may end the process right after asking; keep everything
+        // written, and the window as it is, in case the logout is cancelled.
+        connect(application, &QGuiApplication::commitDataRequest, this, [this] {
+            FlushTrackPlacement();
+            SaveSelections();
+            SavePlacement();
+            WriteBackCatalogues();
+        });
+    }
+#endif
 }
 
 void TfrmRuZede::showEvent(QShowEvent* event) {
@@ -102,6 +124,7 @@ void TfrmRuZede::showEvent(QShowEvent* event) {
 }
 
 void TfrmRuZede::FormShow() {
+    RestorePlacement();
     ui.Book->setCurrentIndex(0);
     FDiamLetter = QLatin1Char(DiamLetterOf(ui.cbType->currentIndex()));
     ui.cbVidVav->setCurrentIndex(kGivenSizeOver);
@@ -112,7 +135,7 @@ void TfrmRuZede::FormShow() {
 }
 
 void TfrmRuZede::closeEvent(QCloseEvent* event) {
-    CloseCatalogues();
+    SaveOnClose();
     QMainWindow::closeEvent(event);
 }
 

@@ -14,10 +14,14 @@
 // (mm/inch) and TfrmRuZedeCatalog.cpp (catalogue tables and the Select command).
 #pragma once
 
+#include "ClipboardReport.h"
 #include "FormControls.h"
+#include "WindowPlacement.h"
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QRect>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -36,9 +40,21 @@ public:
     using MessageHook = std::function<void(const QString& text)>;
     void setMessageHook(MessageHook hook);
 
+    // Puts the texts of the active language on every control; selectors keep their indexes.
+    void ApplyLanguage();
+
+    // Window commands of the caption bar. They keep the placement record: the bounds of the
+    // normal window, which a close stores together with whether the window was maximised.
+    void btnMaximizeClick();
+    void btnRestoreClick();
+    void btnMinimizeClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The results of the last calculation in millimetres, in the order of lSrDA2, lRazmM, lA2.
@@ -60,7 +76,6 @@ private:
     void FormShow();
 
     // Language texts.
-    void ApplyLanguage();
     void FillMethodItems(int typeIndex);
     void ApplyGivenQuantityCaptions();
     QString PitchDiamCaption() const;
@@ -102,7 +117,29 @@ private:
     void BindCatalogue();
     void BookPageChanged(int page);
     void btnSelClick(int row);
+    void WriteBackCatalogues();
     void btnExitClick();
+
+    // Remembered selections and the close.
+    void RestoreSelections();
+    std::int32_t StoredValueOf(settings::StoreValue value) const;
+    void ApplyStoredValue(settings::StoreValue value, std::int32_t stored);
+    void SaveSelections() const;
+    void SavePlacement() const;
+    void SaveOnClose();
+
+    // Placement.
+    QRect WorkArea() const;
+    void RestorePlacement();
+    void TrackPlacement();
+    void ScheduleTrackPlacement();
+    void FlushTrackPlacement();
+    void FollowWindowManagerState(Qt::WindowStates now);
+    void SetStateOwnCommand(Qt::WindowStates state);
+
+    // Copy.
+    void btnCopyClick();
+    ReportInputs ShownReportInputs() const;
 
     void ShowErrorMessage(const QString& text);
 
@@ -131,6 +168,19 @@ private:
     bool TaperSyncBusy = false;
     bool FShownOnce = false;
     bool FCataloguesOpen = false;
+
+    std::int32_t FCarriedLang = settings::kCarriedLanguageDefault;
+    PlacementRecord FPlacement;
+    // While set, moves and resizes leave FPlacement alone (maximised, minimised, placing).
+    bool FPlacementLock = false;
+    // The bounds FPlacement held before its last tracked change: a window manager may report the
+    // maximised bounds before it reports the maximised state.
+    QRect FBoundsBeforeLastTrack;
+    // Set while the window changes its own state, so that only the window manager's changes are
+    // followed in changeEvent.
+    bool FOwnStateChange = false;
+    bool FTrackPending = false;
+    bool FClosedDown = false;
 };
 
 } // namespace kthread

@@ -36,12 +36,18 @@ void TfrmRuZede::CloseCatalogues() {
         return;
     }
     FCataloguesOpen = false;
-    IniFile settings(SettingsFilePath());
     for (ProbeCatalogModel* catalogue : {mdDiamOut, mdDiamIn}) {
         // A new row nobody has typed into is not part of the catalogue.
         if (catalogue->hasPendingRow()) {
             catalogue->cancelPendingRow();
         }
+    }
+    WriteBackCatalogues();
+}
+
+void TfrmRuZede::WriteBackCatalogues() {
+    IniFile settings(SettingsFilePath());
+    for (ProbeCatalogModel* catalogue : {mdDiamOut, mdDiamIn}) {
         if (!catalogue->writeBack(settings)) {
             ShowErrorMessage(settings.errorString());
         }

@@ -3,6 +3,7 @@
 #include "TfrmRuZede.h"
 
 #include "CatalogPage.h"
+#include "FlagGuard.h"
 #include "LanguageTable.h"
 #include "NumberText.h"
 #include "NumberTexts.h"
@@ -22,18 +23,6 @@ constexpr double kDegreesPerRadian = 57.295779513082320877;
 constexpr double kRadiansPerDegree = 0.017453292519943295769;
 constexpr int kTaperRatioDecimals = 5;
 constexpr int kProbeInchDecimals = 4;
-
-// Sets a flag for the lifetime of the guard, and clears it again however the scope is left.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagGuard() { m_flag = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 } // namespace
 

@@ -136,9 +136,9 @@ void TfrmRuZede::BuildToolBar() {
 
     FMillimetreIcon = ToolIcon(ToolIconName::Millimetre);
     FInchIcon = ToolIcon(ToolIconName::Inch);
-    // Copy, Language and About get their behaviour later; they are shown, but inactive.
+    // Language and About get their behaviour later; they are shown, but inactive.
     ui.btnCalc = MakeToolButton(bar, "btnCalc", ToolIcon(ToolIconName::Calculate), true);
-    ui.btnCopy = MakeToolButton(bar, "btnCopy", ToolIcon(ToolIconName::Copy), false);
+    ui.btnCopy = MakeToolButton(bar, "btnCopy", ToolIcon(ToolIconName::Copy), true);
     ui.btnLang = MakeToolButton(bar, "btnLang", ToolIcon(ToolIconName::Language), false);
     ui.btnMM = MakeToolButton(bar, "btnMM", FMillimetreIcon, true);
     bar->addSeparator();

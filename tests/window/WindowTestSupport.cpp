@@ -3,8 +3,10 @@
 #include "LanguageTable.h"
 #include "NumberTexts.h"
 #include "ProgramPaths.h"
+#include "UserStore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
@@ -28,17 +30,39 @@ QString Local(const char* text) {
     return QString::fromLatin1(text).replace(QLatin1Char('.'), LocaleDecimalPoint());
 }
 
+QString SettingsFileIn(const QString& profileFolder) {
+    return QDir(profileFolder).filePath(QStringLiteral("kthread.ini"));
+}
+
+QString UserStoreFolderIn(const QString& profileFolder) {
+    return QDir(profileFolder).filePath(QStringLiteral("store"));
+}
+
 WindowUnderTest::WindowUnderTest(const QString& settingsText) {
-    m_settingsPath = m_dir.filePath(QStringLiteral("kthread.ini"));
     if (!settingsText.isEmpty()) {
-        QFile file(m_settingsPath);
+        QFile file(SettingsFileIn(m_dir.path()));
         if (file.open(QIODevice::WriteOnly)) {
             file.write(settingsText.toUtf8());
         }
     }
+    start(m_dir.path(), {});
+}
+
+WindowUnderTest::WindowUnderTest(const QString& profileFolder,
+                                 const std::function<void(TfrmRuZede&)>& beforeShow) {
+    start(profileFolder, beforeShow);
+}
+
+void WindowUnderTest::start(const QString& folder,
+                            const std::function<void(TfrmRuZede&)>& beforeShow) {
+    m_settingsPath = SettingsFileIn(folder);
     OverrideSettingsFilePath(m_settingsPath);
+    UserStore::overrideLocation(UserStoreFolderIn(folder));
     m_window = std::make_unique<TfrmRuZede>();
     m_window->setMessageHook([this](const QString& text) { m_messages << text; });
+    if (beforeShow) {
+        beforeShow(*m_window);
+    }
     m_window->show();
     m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get())) {
@@ -47,11 +71,16 @@ WindowUnderTest::WindowUnderTest(const QString& settingsText) {
 }
 
 WindowUnderTest::~WindowUnderTest() {
-    if (m_window) {
-        m_window->close();
-    }
+    closeWindow();
     m_window.reset();
     OverrideSettingsFilePath({});
+    UserStore::overrideLocation({});
+}
+
+void WindowUnderTest::closeWindow() {
+    if (m_window && m_window->isVisible()) {
+        m_window->close();
+    }
 }
 
 QString WindowUnderTest::settingsText() const {

@@ -1,5 +1,5 @@
-// A main window on a temporary settings file, driven like a person would: typing into fields,
-// choosing items with the keyboard, pressing Enter and tool buttons.
+// A main window on a temporary settings file and per-user store, driven like a person would:
+// typing into fields, choosing items with the keyboard, pressing Enter and tool buttons.
 #pragma once
 
 #include "TQFloatEdit.h"
@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 namespace kthread::testing {
@@ -24,7 +25,15 @@ class WindowUnderTest {
 public:
     // `settingsText` becomes the settings file before the window is created.
     explicit WindowUnderTest(const QString& settingsText = {});
+    // A window whose settings file and per-user store live in `profileFolder`, which outlives
+    // it, so that a second window can start from what the first one left. `beforeShow` runs
+    // between creation and the first show.
+    explicit WindowUnderTest(const QString& profileFolder,
+                             const std::function<void(TfrmRuZede&)>& beforeShow);
     ~WindowUnderTest();
+
+    // Closes the window as the window manager's close button does.
+    void closeWindow();
 
     TfrmRuZede& window() { return *m_window; }
     const QStringList& messages() const { return m_messages; }
@@ -50,11 +59,17 @@ public:
     void typeWorkedExample(bool inches);
 
 private:
+    void start(const QString& folder, const std::function<void(TfrmRuZede&)>& beforeShow);
+
     QTemporaryDir m_dir;
     QString m_settingsPath;
     std::unique_ptr<TfrmRuZede> m_window;
     QStringList m_messages;
 };
+
+// The settings file and the folder of the per-user store inside a profile folder.
+QString SettingsFileIn(const QString& profileFolder);
+QString UserStoreFolderIn(const QString& profileFolder);
 
 // "3.00000" with the current locale's decimal separator.
 QString Local(const char* text);

@@ -1,0 +1,52 @@
+// The text that the Copy command puts on the clipboard: every input and the last results as the
+// window shows them, one quantity per line, "label: <tab>value suffix" and CR LF, so that it
+// pastes into a text as well as into two spreadsheet columns. Nothing is recomputed.
+#pragma once
+
+#include <QString>
+
+namespace kthread {
+
+// A caption and the value shown beside it, both as they stand on the screen.
+struct ShownQuantity {
+    QString caption;
+    QString value;
+};
+
+// The three fields of an angle, as shown.
+struct ShownAngle {
+    QString caption;
+    QString degrees;
+    QString minutes;
+    QString seconds;
+};
+
+struct ReportInputs {
+    bool inchMode = false; // lengths end in " in" instead of " mm"
+
+    ShownQuantity threadType;     // Label1, cbType
+    ShownQuantity pitch;          // Label3, edStapka (length)
+    ShownQuantity starts;         // Label11, edBrH
+    ShownQuantity lead;           // lHod, lPodem (length)
+    ShownAngle firstFlank;        // Label4, edA1g/m/s
+    ShownAngle secondFlank;       // Label16, edA2g/m/s
+    ShownQuantity optimalProbe;   // lODN, lDiamN (length)
+    ShownQuantity probe;          // lDN, edDiam (length)
+    ShownQuantity probeMaterial;  // Label12, cbMaterial
+    ShownQuantity threadMaterial; // ULabel1, cbThrMaterial
+    ShownQuantity poisson;        // ULabel2, edSigma
+    QString modulus;              // edE in GPa; its line is labelled "E" and has no unit
+    ShownQuantity method;         // Label2, cbIzm
+    ShownQuantity force;          // Label5, edIzmN (newtons)
+    ShownQuantity given;          // cbVidVav's item text, edIzmSt (length)
+    ShownQuantity firstResult;    // lRes4, lSrDA2 (length)
+    ShownQuantity secondResult;   // lVidIzm, lRazmM (length)
+    ShownQuantity deformCorr;     // lRes3, lA2 (length)
+};
+
+inline constexpr int kReportLineCount = 18;
+
+// The 18 lines, each ended by CR LF (the last one too). An empty value still gets its suffix.
+QString BuildReport(const ReportInputs& inputs);
+
+} // namespace kthread

@@ -1,0 +1,63 @@
+// Every name the window stores settings under, with its default: the values of the per-user
+// store and the sections and keys of the settings file kthread.ini.
+#pragma once
+
+#include <QLatin1String>
+#include <array>
+#include <cstdint>
+
+namespace kthread::settings {
+
+// Per-user store, all 32-bit integers. Read at creation and written at close in this order.
+enum class StoreValue {
+    ThreadType,      // cbType index + 1 (1 to 4)
+    ProbeMaterial,   // cbMaterial index
+    Method,          // cbIzm index
+    GivenQuantity,   // cbVidVav index
+    CarriedLanguage, // carried unchanged from one run to the next
+    InchMode,        // 0 millimetres, otherwise inches
+};
+
+inline constexpr std::array kStoreValueOrder{
+    StoreValue::ThreadType,    StoreValue::ProbeMaterial,   StoreValue::Method,
+    StoreValue::GivenQuantity, StoreValue::CarriedLanguage, StoreValue::InchMode,
+};
+
+constexpr QLatin1String StoreValueName(StoreValue value) {
+    switch (value) {
+    case StoreValue::ThreadType:
+        return QLatin1String("Vid");
+    case StoreValue::ProbeMaterial:
+        return QLatin1String("Mat");
+    case StoreValue::Method:
+        return QLatin1String("Izm");
+    case StoreValue::GivenQuantity:
+        return QLatin1String("St");
+    case StoreValue::CarriedLanguage:
+        return QLatin1String("Lang");
+    case StoreValue::InchMode:
+        return QLatin1String("mm_in");
+    }
+    return QLatin1String();
+}
+
+// The carried language integer when the store has none.
+inline constexpr std::int32_t kCarriedLanguageDefault = 0;
+
+// Settings file: the window placement, all values decimal integers.
+inline constexpr QLatin1String kPlacementSection("SETTINGS");
+inline constexpr QLatin1String kFormStateKey("FormState");
+inline constexpr QLatin1String kFormLeftKey("FormLeft");
+inline constexpr QLatin1String kFormTopKey("FormTop");
+inline constexpr QLatin1String kFormWidthKey("FormWidth");
+inline constexpr QLatin1String kFormHeightKey("FormHeight");
+
+// The size of a window that has no stored placement; it is centred in the work area.
+inline constexpr int kDefaultFormWidth = 800;
+inline constexpr int kDefaultFormHeight = 551;
+
+// Settings file: the probe catalogues.
+inline constexpr QLatin1String kWireCatalogueSection("DIAM_N");
+inline constexpr QLatin1String kBallCatalogueSection("DIAM_S");
+
+} // namespace kthread::settings

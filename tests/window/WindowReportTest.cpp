@@ -1,0 +1,157 @@
+// The Copy command: what lands on the clipboard after typing, calculating and switching units
+// or languages in the window.
+#include "ClipboardReport.h"
+#include "LanguageTable.h"
+#include "WindowTestSupport.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+using kthread::LangText;
+using kthread::testing::Local;
+using kthread::testing::WindowUnderTest;
+
+namespace {
+
+QStringList ClipboardLines() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.endsWith(QStringLiteral("\r\n"))) {
+        return {QStringLiteral("<not ended by CR LF>"), text};
+    }
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    return lines;
+}
+
+QString Line(const QString& label, const QString& value, const char* suffix) {
+    return label + QStringLiteral(": \t") + value + QLatin1String(suffix);
+}
+
+// The built-in table with a few texts replaced, as another language file would have them.
+QByteArray TranslatedTable() {
+    QStringList lines = kthread::LanguageTable();
+    for (QString& line : lines) {
+        if (line.startsWith(QStringLiteral("0004="))) {
+            line = QStringLiteral("0004=Steigung");
+        } else if (line.startsWith(QStringLiteral("0005="))) {
+            line = QStringLiteral("0005=Gewindeart");
+        } else if (line.startsWith(QStringLiteral("0030="))) {
+            line = QStringLiteral("0030=Flankendurchmesser");
+        }
+    }
+    return lines.join(QStringLiteral("\r\n")).toUtf8();
+}
+
+} // namespace
+
+class WindowReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { kthread::testing::PrepareApplication(); }
+    void cleanup() { QVERIFY(kthread::LoadBuiltInLanguage()); }
+
+    void copyIsAvailable() {
+        WindowUnderTest w;
+        QVERIFY(w.button("btnCopy")->isEnabled());
+        QCOMPARE(w.button("btnCopy")->toolTip(), LangText(7));
+    }
+
+    void reportOfACalculation_data() {
+        QTest::addColumn<bool>("inches");
+        QTest::addColumn<QString>("length");
+        QTest::newRow("millimetres") << false << " mm";
+        QTest::newRow("inches") << true << " in";
+    }
+    void reportOfACalculation() {
+        QFETCH(bool, inches);
+        QFETCH(QString, length);
+        const QByteArray unit = length.toLatin1();
+        WindowUnderTest w;
+        if (inches) {
+            w.click("btnMM");
+        }
+        w.typeWorkedExample(inches);
+        w.type("edIzmN", QStringLiteral("1"));
+        w.pressEnter("edIzmSt");
+        QVERIFY(!w.text("lSrDA2").isEmpty());
+        w.click("btnCopy");
+
+        const QStringList lines = ClipboardLines();
+        QCOMPARE(lines.size(), kthread::kReportLineCount);
+        QCOMPARE(lines[0], Line(w.text("Label1"), w.combo("cbType")->currentText(), ""));
+        QCOMPARE(lines[1], Line(w.text("Label3"), w.text("edStapka"), unit));
+        QCOMPARE(lines[2], Line(w.text("Label11"), QStringLiteral("1"), ""));
+        QCOMPARE(lines[3], Line(w.text("lHod"), w.text("lPodem"), unit));
+        QCOMPARE(lines[4], Line(w.text("Label4"), QStringLiteral("30° 0' 0"), "\""));
+        QCOMPARE(lines[5], Line(w.text("Label16"), QStringLiteral("30° 0' 0"), "\""));
+        QCOMPARE(lines[6], Line(w.text("lODN"), w.text("lDiamN"), unit));
+        QCOMPARE(lines[7], Line(w.text("lDN"), w.text("edDiam"), unit));
+        QCOMPARE(lines[8], Line(w.text("Label12"), w.combo("cbMaterial")->currentText(), ""));
+        QCOMPARE(lines[9], Line(w.text("ULabel1"), w.combo("cbThrMaterial")->currentText(), ""));
+        QCOMPARE(lines[10], Line(QStringLiteral("σ"), Local("0.3"), ""));
+        QCOMPARE(lines[11], Line(QStringLiteral("E"), QStringLiteral("250"), ""));
+        QCOMPARE(lines[12], Line(w.text("Label2"), w.combo("cbIzm")->currentText(), ""));
+        QCOMPARE(lines[13], Line(w.text("Label5"), QStringLiteral("1"), " N"));
+        QCOMPARE(lines[14], Line(w.combo("cbVidVav")->currentText(), w.text("edIzmSt"), unit));
+        QCOMPARE(lines[15], Line(w.text("lRes4"), w.text("lSrDA2"), unit));
+        QCOMPARE(lines[16], Line(w.text("lVidIzm"), w.text("lRazmM"), unit));
+        QCOMPARE(lines[17], Line(w.text("lRes3"), w.text("lA2"), unit));
+        // The values are those of the screen, in the unit shown.
+        QVERIFY(lines[15].contains(w.text("lSrDA2")));
+        QVERIFY(lines[14].contains(inches ? Local("0.7874") : QStringLiteral("20")));
+    }
+
+    void reportBeforeAnyCalculation_data() {
+        QTest::addColumn<bool>("inches");
+        QTest::addColumn<QString>("length");
+        QTest::newRow("millimetres") << false << " mm";
+        QTest::newRow("inches") << true << " in";
+    }
+    void reportBeforeAnyCalculation() {
+        QFETCH(bool, inches);
+        QFETCH(QString, length);
+        WindowUnderTest w;
+        if (inches) {
+            w.click("btnMM");
+        }
+        w.click("btnCopy");
+        const QStringList lines = ClipboardLines();
+        QCOMPARE(lines.size(), kthread::kReportLineCount);
+        QCOMPARE(lines[15], w.text("lRes4") + QStringLiteral(": \t") + length);
+        QCOMPARE(lines[16], w.text("lVidIzm") + QStringLiteral(": \t") + length);
+        QCOMPARE(lines[17], w.text("lRes3") + QStringLiteral(": \t") + length);
+        QCOMPARE(lines[3], w.text("lHod") + QStringLiteral(": \t") + length);
+    }
+
+    void labelsFollowTheLanguage() {
+        WindowUnderTest w;
+        w.typeWorkedExample(false);
+        w.pressEnter("edIzmSt");
+        w.click("btnCopy");
+        const QStringList before = ClipboardLines();
+        QCOMPARE(before.size(), kthread::kReportLineCount);
+
+        kthread::LoadLanguageBytes(TranslatedTable());
+        w.window().ApplyLanguage();
+        w.click("btnCopy");
+        const QStringList after = ClipboardLines();
+        QCOMPARE(after.size(), kthread::kReportLineCount);
+
+        QCOMPARE(after[0].section(QStringLiteral(": \t"), 0, 0), QStringLiteral("Gewindeart"));
+        QCOMPARE(after[1].section(QStringLiteral(": \t"), 0, 0), QStringLiteral("Steigung (P)"));
+        QCOMPARE(after[15].section(QStringLiteral(": \t"), 0, 0),
+                 QStringLiteral("Flankendurchmesser (d2)"));
+        // Values do not change with the language; untranslated labels stay as they were.
+        for (int line : {1, 2, 4, 7, 10, 11, 13, 14, 15, 16, 17}) {
+            QCOMPARE(after[line].section(QStringLiteral(": \t"), 1),
+                     before[line].section(QStringLiteral(": \t"), 1));
+        }
+        QCOMPARE(after[2], before[2]);
+        QVERIFY(after[1] != before[1]);
+    }
+};
+
+QTEST_MAIN(WindowReportTest)
+#include "WindowReportTest.moc"
