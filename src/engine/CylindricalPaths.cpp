@@ -68,7 +68,6 @@ bool SolveCylindricalSizeGiven(TPitchDiamData& data, const AngleTerms& t,
 
 bool SolveCylindricalPitchDiamGiven(TPitchDiamData& data, const AngleTerms& t,
                                     const FpFaultScope& scope) {
-    const double D = data.ProbeDiam;
     const double P = data.Pitch;
 
     if (!SolveSizeForPitchDiam(data, t, InnerMode::OneStep, scope))
@@ -82,21 +81,7 @@ bool SolveCylindricalPitchDiamGiven(TPitchDiamData& data, const AngleTerms& t,
         data.SizeCtr = inclined;
     }
 
-    const DeformOutcome deform = RunDeformStep(data, scope);
-    if (deform == DeformOutcome::Fault)
-        return false;
-    if (deform == DeformOutcome::Applied) {
-        double m = data.SizeCtr - t.s * data.DeformCorr;
-        if (!scope.Clean(m))
-            return false;
-        data.SizeCtr = m;
-    }
-
-    double sizeOver = data.SizeCtr + D;
-    if (!scope.Clean(sizeOver))
-        return false;
-    data.SizeOver = sizeOver;
-    return true;
+    return FinishSizesForPitchDiam(data, t.s, scope);
 }
 
 } // namespace kthread

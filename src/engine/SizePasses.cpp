@@ -1,3 +1,4 @@
+#include "DeformStep.h"
 #include "FpFaultScope.h"
 #include "PitchDiam.h"
 #include "SolverPaths.h"
@@ -37,6 +38,24 @@ bool SolveSizeForPitchDiam(TPitchDiamData& data, const AngleTerms& t, InnerMode 
             return false;
         data.SizeCtr = next;
     }
+    return true;
+}
+
+bool FinishSizesForPitchDiam(TPitchDiamData& data, double sideSign, const FpFaultScope& scope) {
+    const DeformOutcome deform = RunDeformStep(data, scope);
+    if (deform == DeformOutcome::Fault)
+        return false;
+    if (deform == DeformOutcome::Applied) {
+        double m = data.SizeCtr - sideSign * data.DeformCorr;
+        if (!scope.Clean(m))
+            return false;
+        data.SizeCtr = m;
+    }
+
+    double sizeOver = data.SizeCtr + data.ProbeDiam;
+    if (!scope.Clean(sizeOver))
+        return false;
+    data.SizeOver = sizeOver;
     return true;
 }
 

@@ -30,4 +30,8 @@ inline constexpr int kMaxSizePasses = 100;
 bool SolveSizeForPitchDiam(TPitchDiamData& data, const AngleTerms& terms, InnerMode mode,
                            const FpFaultScope& scope);
 
+// The closing steps when the pitch diameter is given: the deformation correction takes s*A2
+// off the solved size m (when it succeeds), then M = m + D.
+bool FinishSizesForPitchDiam(TPitchDiamData& data, double sideSign, const FpFaultScope& scope);
+
 } // namespace kthread

@@ -79,8 +79,6 @@ bool SolveTaperSizeGiven(TPitchDiamData& data, const AngleTerms& t, const FpFaul
 
 bool SolveTaperPitchDiamGiven(TPitchDiamData& data, const AngleTerms& t,
                               const FpFaultScope& scope) {
-    const double D = data.ProbeDiam;
-
     if (!SolveSizeForPitchDiam(data, t, InnerMode::Iterate, scope))
         return false;
 
@@ -96,21 +94,7 @@ bool SolveTaperPitchDiamGiven(TPitchDiamData& data, const AngleTerms& t,
         return false;
     data.SizeCtr = tapered;
 
-    const DeformOutcome deform = RunDeformStep(data, scope);
-    if (deform == DeformOutcome::Fault)
-        return false;
-    if (deform == DeformOutcome::Applied) {
-        double m = data.SizeCtr - data.DeformCorr;
-        if (!scope.Clean(m))
-            return false;
-        data.SizeCtr = m;
-    }
-
-    double sizeOver = data.SizeCtr + D;
-    if (!scope.Clean(sizeOver))
-        return false;
-    data.SizeOver = sizeOver;
-    return true;
+    return FinishSizesForPitchDiam(data, 1.0, scope);
 }
 
 } // namespace kthread
