@@ -2,6 +2,8 @@
 
 #include "IniLine.h"
 
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace kthread {
@@ -18,6 +20,11 @@ bool HasLineBreak(QStringView text) {
 
 QString EntryLine(QStringView key, QStringView value) {
     return key.toString() + u'=' + value.toString();
+}
+
+// The form under which two names count as the same (the comparison of SameName).
+QString NameKey(QStringView name) {
+    return name.toString().toCaseFolded();
 }
 
 } // namespace
@@ -77,15 +84,14 @@ std::vector<std::pair<QString, QString>> IniDocument::entries(QStringView sectio
         return result;
     }
     const qsizetype end = sectionEnd(header);
+    QSet<QString> seen;
     for (qsizetype i = header + 1; i < end; ++i) {
         const IniLine line = IniLine::parse(m_lines.at(i));
         if (line.kind != IniLine::Kind::Entry) {
             continue;
         }
-        const bool seen = std::any_of(result.cbegin(), result.cend(), [&](const auto& entry) {
-            return SameName(entry.first, line.name);
-        });
-        if (!seen) {
+        if (const QString name = NameKey(line.name); !seen.contains(name)) {
+            seen.insert(name);
             result.emplace_back(line.name.toString(), line.value.toString());
         }
     }
@@ -114,33 +120,71 @@ QString IniDocument::checkEntry(QStringView section, QStringView key, QStringVie
 }
 
 bool IniDocument::setValue(QStringView section, QStringView key, QStringView value) {
-    if (!checkEntry(section, key, value).isEmpty()) {
-        return false;
+    return setValues(section, {{key.toString(), value.toString()}});
+}
+
+bool IniDocument::setValues(QStringView section,
+                            const std::vector<std::pair<QString, QString>>& keyValues) {
+    for (const auto& [key, value] : keyValues) {
+        if (!checkEntry(section, key, value).isEmpty()) {
+            return false;
+        }
     }
-    const QStringView keyName = key.trimmed();
-    const qsizetype header = findSection(section);
+    if (keyValues.empty()) {
+        return true;
+    }
+    qsizetype header = findSection(section);
     if (header < 0) {
         if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty()) {
             m_lines.append(QString());
         }
         m_lines.append(u'[' + section.trimmed().toString() + u']');
-        m_lines.append(EntryLine(keyName, value));
-        return true;
+        header = m_lines.size() - 1;
     }
-    const qsizetype index = findKey(header, keyName);
-    if (index >= 0) {
-        // Keep the name as the file spells it.
-        const IniLine line = IniLine::parse(m_lines.at(index));
-        m_lines[index] = EntryLine(line.name, value);
+    const qsizetype end = sectionEnd(header);
+
+    // The first line of each key counts, as for reading.
+    QHash<QString, qsizetype> existing;
+    for (qsizetype i = header + 1; i < end; ++i) {
+        const IniLine line = IniLine::parse(m_lines.at(i));
+        if (line.kind == IniLine::Kind::Entry) {
+            if (const QString name = NameKey(line.name); !existing.contains(name)) {
+                existing.insert(name, i);
+            }
+        }
+    }
+
+    QStringList added;
+    QHash<QString, qsizetype> addedIndex;
+    for (const auto& [key, value] : keyValues) {
+        const QStringView keyName = QStringView(key).trimmed();
+        const QString name = NameKey(keyName);
+        if (const auto found = existing.constFind(name); found != existing.cend()) {
+            // Keep the name as the file spells it.
+            const IniLine line = IniLine::parse(m_lines.at(*found));
+            m_lines[*found] = EntryLine(line.name, value);
+        } else if (const auto again = addedIndex.constFind(name); again != addedIndex.cend()) {
+            // Spelled as when it was first added, as one write after another would leave it.
+            const IniLine line = IniLine::parse(added.at(*again));
+            added[*again] = EntryLine(line.name, value);
+        } else {
+            addedIndex.insert(name, added.size());
+            added.append(EntryLine(keyName, value));
+        }
+    }
+    if (added.isEmpty()) {
         return true;
     }
     // After the section's last non-blank line, so blank lines that separate it from the next
     // section stay in place.
-    qsizetype insertAt = sectionEnd(header);
+    qsizetype insertAt = end;
     while (insertAt > header + 1 && m_lines.at(insertAt - 1).trimmed().isEmpty()) {
         --insertAt;
     }
-    m_lines.insert(insertAt, EntryLine(keyName, value));
+    QStringList lines;
+    lines.reserve(m_lines.size() + added.size());
+    lines << m_lines.mid(0, insertAt) << added << m_lines.mid(insertAt);
+    m_lines = std::move(lines);
     return true;
 }
 

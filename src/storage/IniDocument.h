@@ -33,6 +33,10 @@ public:
     // Replaces the key's line, or adds it at the end of the section, or adds the section at the
     // end of the text. Names are trimmed. False (nothing changed) when checkEntry objects.
     bool setValue(QStringView section, QStringView key, QStringView value);
+    // The same for several keys of one section, in one pass over the section (a catalogue of
+    // thousands of keys is written in linear time). A key named twice takes its last value.
+    // False (nothing changed) when checkEntry objects to any of them.
+    bool setValues(QStringView section, const std::vector<std::pair<QString, QString>>& keyValues);
 
 private:
     // Index of the first line of the section's header, or -1.

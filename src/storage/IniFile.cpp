@@ -137,9 +137,7 @@ bool IniFile::writeStrings(const QString& section,
             QStringLiteral("%1: cannot be read, so it is not rewritten: %2").arg(m_path, readError);
         return false;
     }
-    for (const auto& [key, value] : keyValues) {
-        loaded->document.setValue(section, key, value);
-    }
+    loaded->document.setValues(section, keyValues);
     const auto bytes =
         EncodeForWrite(Join(loaded->document.lines(), loaded->lineEnd), loaded->encoding);
     if (!bytes) {

@@ -91,6 +91,38 @@ TEST(IniDocument, NewSectionIsAppendedAfterABlankLine) {
     EXPECT_EQ(doc.value(u"main", u"lang"), QStringLiteral("C:\\x;y.lng"));
 }
 
+TEST(IniDocument, SeveralKeysReplaceInPlaceAndAppendNewOnesInOrder) {
+    IniDocument doc(kFile);
+    ASSERT_TRUE(doc.setValues(
+        u"settings", {{"formleft", "1"}, {"FormTop", "2"}, {"FormWidth", "3"}, {"FORMTOP", "4"}}));
+    QStringList expected = kFile;
+    expected[3] = "FormLeft=1";
+    expected.insert(5, "FormTop=4");
+    expected.insert(6, "FormWidth=3");
+    EXPECT_EQ(doc.lines(), expected);
+}
+
+TEST(IniDocument, SeveralKeysMatchOneAtATime) {
+    std::vector<std::pair<QString, QString>> keys;
+    for (int i = 1; i <= 300; ++i) {
+        keys.emplace_back(QStringLiteral("D%1").arg(i), QString::number(i));
+    }
+    IniDocument together(kFile);
+    IniDocument oneByOne(kFile);
+    ASSERT_TRUE(together.setValues(u"DIAM_N", keys));
+    for (const auto& [key, value] : keys) {
+        ASSERT_TRUE(oneByOne.setValue(u"DIAM_N", key, value));
+    }
+    EXPECT_EQ(together.lines(), oneByOne.lines());
+    EXPECT_EQ(together.entries(u"diam_n").size(), keys.size());
+}
+
+TEST(IniDocument, OneBadKeyRefusesTheWholeBatch) {
+    IniDocument doc(kFile);
+    EXPECT_FALSE(doc.setValues(u"SETTINGS", {{"FormLeft", "1"}, {"Bad=Key", "2"}}));
+    EXPECT_EQ(doc.lines(), kFile);
+}
+
 TEST(IniDocument, FirstWriteToAnEmptyDocument) {
     IniDocument doc;
     ASSERT_TRUE(doc.setValue(u"s", u"k", u"v"));

@@ -93,9 +93,13 @@ SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char
     entries.reserve(diametersMM.size() + 1);
     entries.emplace_back(kCountKey, QString::number(diametersMM.size()));
     for (std::size_t i = 0; i < diametersMM.size(); ++i) {
-        entries.emplace_back(
-            QStringLiteral("D%1").arg(i + 1),
-            QString::fromStdString(FormatGeneral(diametersMM[i], 15, decimalSeparator)));
+        QString text = QString::fromStdString(FormatGeneral(diametersMM[i], 15, decimalSeparator));
+        // Near the largest double, 15 digits can round up past it and would read back as
+        // infinity, which the load skips: such a row would be lost. 17 digits always read back.
+        if (!ParseDecimalText(text)) {
+            text = QString::fromStdString(FormatGeneral(diametersMM[i], 17, decimalSeparator));
+        }
+        entries.emplace_back(QStringLiteral("D%1").arg(i + 1), text);
     }
     return entries;
 }

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include <cmath>
 #include <optional>
@@ -133,6 +134,16 @@ TEST(FormatCatalogSectionTest, ReadsBackWhatItWrites) {
             EXPECT_NEAR(reread[i], diameters[i], std::abs(diameters[i]) * 1e-14)
                 << "separator " << separator << " row " << i;
         }
+    }
+}
+
+TEST(FormatCatalogSectionTest, LargestDiameterIsNotLostOnReadBack) {
+    // 15 digits of the largest double round up to a text that overflows when read.
+    const std::vector<double> diameters = {std::numeric_limits<double>::max(), 1.5};
+    for (const char separator : {'.', ','}) {
+        const std::vector<double> reread =
+            ParseCatalogSection(FormatCatalogSection(diameters, separator));
+        EXPECT_EQ(reread, diameters) << "separator " << separator;
     }
 }
 
