@@ -171,8 +171,11 @@ class XSession:
         return env
 
     def run(self, *command, check=True, timeout=20):
-        result = subprocess.run(command, env=self.env(), stdin=subprocess.DEVNULL,
-                                capture_output=True, timeout=timeout)
+        try:
+            result = subprocess.run(command, env=self.env(), stdin=subprocess.DEVNULL,
+                                    capture_output=True, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{' '.join(command)} did not finish within {timeout} s") from None
         if check and result.returncode != 0:
             raise Failure(f"{' '.join(command)} failed: {result.stderr.decode(errors='replace')}")
         return result
