@@ -75,8 +75,12 @@ CatalogPage::CatalogPage(QWidget* parent)
     });
     connect(m_grid, &CatalogGrid::deleteKeyPressed, this, [this] { deleteCurrentRow(true); });
     connect(m_grid, &CatalogGrid::cancelRequested, this, &CatalogPage::cancelUntouchedRow);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* /*old*/, QWidget* now) { onFocusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this,
+                                [this](QWidget* /*old*/, QWidget* now) { onFocusChanged(now); });
+}
+
+CatalogPage::~CatalogPage() {
+    disconnect(m_focusConnection);
 }
 
 void CatalogPage::bind(ProbeCatalogModel* model) {

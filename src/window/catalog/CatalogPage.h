@@ -23,6 +23,7 @@ class CatalogPage : public QWidget {
     Q_OBJECT
 public:
     explicit CatalogPage(QWidget* parent = nullptr);
+    ~CatalogPage() override;
 
     // Binds a catalogue to the grid (the window's mdDiamOut or mdDiamIn); not owned. Binding
     // another catalogue makes its first row current; binding the same one again changes nothing.
@@ -67,6 +68,9 @@ private:
     QToolButton* m_btnIns = nullptr;
     QToolButton* m_btnDel = nullptr;
     QToolButton* m_btnSel = nullptr;
+    // The application-wide focus signal; cut first when the page goes, because hiding the
+    // children during destruction still moves the focus.
+    QMetaObject::Connection m_focusConnection;
     DeleteConfirmation m_confirmDelete;
 };
 
