@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -60,11 +61,10 @@ void CheckLoaded(const ProbeCatalogModel& model, const kthread::IniFile& ini) {
     }
 }
 
-// What a value becomes after one trip through the file: the text it is written as, read back.
-double ThroughText(double mm) {
-    const auto read = kthread::ParseDecimalText(QString::fromStdString(kthread::FormatGeneral(mm)));
-    Require(read.has_value());
-    return *read;
+// What a value becomes after one trip through the file when written with 15 significant digits;
+// empty when that text overflows (near the largest double), where more digits are written.
+std::optional<double> ThroughText(double mm) {
+    return kthread::ParseDecimalText(QString::fromStdString(kthread::FormatGeneral(mm)));
 }
 
 // One change as the catalogue page makes it: Delete, a typed value, or New with a value.
@@ -141,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<double> back = Diameters(reloaded);
     Require(back.size() == held.size());
     for (std::size_t i = 0; i < held.size(); ++i) {
-        Require(back[i] == ThroughText(held[i]));
+        const std::optional<double> through = ThroughText(held[i]);
+        Require(!through || back[i] == *through);
         Require(std::fabs(back[i] - held[i]) <= 1e-14 * std::fabs(held[i]) + 1e-300);
     }
     return 0;
