@@ -1,12 +1,12 @@
 // Records per second of the batch formats in memory (no pipes), and of the parts they are made
 // of, so that a slow run shows where the time goes. The end-to-end figures through standard
 // input and output come from batch_throughput.sh.
-#include "BatchRun.h"
-#include "CsvBatch.h"
-#include "JsonRecordReader.h"
-#include "JsonlBatch.h"
 #include "RandomRecords.h"
-#include "RecordWriters.h"
+#include "cli/BatchRun.h"
+#include "cli/CsvBatch.h"
+#include "cli/JsonRecordReader.h"
+#include "cli/JsonlBatch.h"
+#include "cli/RecordWriters.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "RandomRecords.h"
 
-#include "OutputText.h"
-#include "RecordFields.h"
+#include "cli/OutputText.h"
+#include "cli/RecordFields.h"
 
 #include <cmath>
 #include <random>

@@ -1,7 +1,7 @@
 // Random, valid measurement records for the throughput benchmarks.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <cstddef>
 #include <string>

@@ -1,5 +1,5 @@
 // The window formats derived values on every keystroke.
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <benchmark/benchmark.h>
 

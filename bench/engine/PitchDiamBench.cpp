@@ -1,5 +1,5 @@
 // One call of the solver per path, as the Calculate command makes it.
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <benchmark/benchmark.h>
 

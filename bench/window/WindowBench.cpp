@@ -4,10 +4,10 @@
 // person sees it. The "Logic" cases raise the same change events on a window that has been shown
 // once and hidden again, so they measure the handlers alone, without painting. Both run offscreen
 // on a temporary settings file holding a catalogue of 30 wires.
-#include "LanguageTable.h"
-#include "ProgramPaths.h"
-#include "TQFloatEdit.h"
-#include "TfrmRuZede.h"
+#include "lang/LanguageTable.h"
+#include "storage/ProgramPaths.h"
+#include "window/TQFloatEdit.h"
+#include "window/TfrmRuZede.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,11 +4,11 @@
 // Input: the settings file's bytes; the last few bytes choose the locale, the section and one
 // edit.
 
-#include "CatalogSection.h"
-#include "InchConversion.h"
-#include "IniFile.h"
-#include "NumberText.h"
-#include "ProbeCatalogModel.h"
+#include "engine/NumberText.h"
+#include "storage/IniFile.h"
+#include "storage/catalog/CatalogSection.h"
+#include "storage/catalog/InchConversion.h"
+#include "storage/catalog/ProbeCatalogModel.h"
 
 #include <QFile>
 #include <QLocale>

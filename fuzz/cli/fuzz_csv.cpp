@@ -3,9 +3,9 @@
 //   true/false or an error row naming that line;
 // - a header error stops the run with nothing written;
 // - cutting the input into two chunks anywhere changes nothing.
-#include "BatchRun.h"
-#include "CsvBatch.h"
-#include "LineSplitter.h"
+#include "cli/BatchRun.h"
+#include "cli/CsvBatch.h"
+#include "cli/LineSplitter.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,11 +3,11 @@
 //   identically;
 // - every output line is a JSON object, one per non-blank input line;
 // - cutting the input into two chunks anywhere changes nothing.
-#include "BatchRun.h"
-#include "JsonRecordReader.h"
-#include "JsonlBatch.h"
-#include "LineSplitter.h"
-#include "RecordFields.h"
+#include "cli/BatchRun.h"
+#include "cli/JsonRecordReader.h"
+#include "cli/JsonlBatch.h"
+#include "cli/LineSplitter.h"
+#include "cli/RecordFields.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,9 +1,9 @@
 // Language files from anywhere: any bytes must load into a table without a crash, and the
 // table, the lookup and the text decoding must keep their promises.
 
-#include "LanguageLines.h"
-#include "LanguageTable.h"
-#include "TextDecoding.h"
+#include "lang/LanguageLines.h"
+#include "lang/LanguageTable.h"
+#include "text/TextDecoding.h"
 
 #include <QString>
 #include <climits>

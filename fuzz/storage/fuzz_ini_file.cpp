@@ -2,10 +2,10 @@
 // exactly the key it names, keep every other value, and read back as written.
 // Input: three short strings (section, key, value) for the write, then the file's bytes.
 
-#include "IniDocument.h"
-#include "IniFile.h"
-#include "IniLine.h"
-#include "LanguageTable.h"
+#include "storage/IniDocument.h"
+#include "storage/IniFile.h"
+#include "storage/IniLine.h"
+#include "text/TextDecoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Start-up: the language table is filled before any window exists, then the main window runs.
-#include "LanguageTable.h"
-#include "TfrmRuZede.h"
+#include "lang/LanguageTable.h"
+#include "window/TfrmRuZede.h"
 
 #include <QApplication>
 

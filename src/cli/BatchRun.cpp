@@ -1,6 +1,6 @@
-#include "BatchRun.h"
+#include "cli/BatchRun.h"
 
-#include "LineSplitter.h"
+#include "cli/LineSplitter.h"
 
 #include <unistd.h>
 

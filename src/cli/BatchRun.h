@@ -1,7 +1,7 @@
 // Runs a batch processor over a whole input: a stream read in large blocks, or text in memory.
 #pragma once
 
-#include "LineProcessor.h"
+#include "cli/LineProcessor.h"
 
 #include <string>
 #include <string_view>

@@ -1,11 +1,11 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "BatchRun.h"
-#include "CsvBatch.h"
-#include "JsonlBatch.h"
-#include "LineSplitter.h"
-#include "MeasurementRequest.h"
-#include "ResultReport.h"
+#include "cli/BatchRun.h"
+#include "cli/CsvBatch.h"
+#include "cli/JsonlBatch.h"
+#include "cli/LineSplitter.h"
+#include "cli/MeasurementRequest.h"
+#include "cli/ResultReport.h"
 
 #include <CLI/CLI.hpp>
 #include <unistd.h>

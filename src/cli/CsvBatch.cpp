@@ -1,9 +1,9 @@
-#include "CsvBatch.h"
+#include "cli/CsvBatch.h"
 
-#include "CsvCells.h"
-#include "OutputText.h"
-#include "RecordFields.h"
-#include "RecordWriters.h"
+#include "cli/CsvCells.h"
+#include "cli/OutputText.h"
+#include "cli/RecordFields.h"
+#include "cli/RecordWriters.h"
 
 namespace kthread::cli {
 

@@ -2,8 +2,8 @@
 // record. Output: a header with all fields and "ok", then one row per record or error.
 #pragma once
 
-#include "LineProcessor.h"
-#include "PitchDiam.h"
+#include "cli/LineProcessor.h"
+#include "engine/PitchDiam.h"
 
 #include <optional>
 #include <string>

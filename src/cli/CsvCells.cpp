@@ -1,4 +1,4 @@
-#include "CsvCells.h"
+#include "cli/CsvCells.h"
 
 #include <charconv>
 #include <cmath>

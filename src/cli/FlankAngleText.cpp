@@ -1,7 +1,7 @@
-#include "FlankAngleText.h"
+#include "cli/FlankAngleText.h"
 
-#include "OutputText.h"
-#include "PitchDiam.h"
+#include "cli/OutputText.h"
+#include "engine/PitchDiam.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "JsonRecordReader.h"
+#include "cli/JsonRecordReader.h"
 
-#include "OutputText.h"
-#include "RecordFields.h"
+#include "cli/OutputText.h"
+#include "cli/RecordFields.h"
 
 #include <nlohmann/json.hpp>
 

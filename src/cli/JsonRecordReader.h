@@ -1,7 +1,7 @@
 // Reads one measurement record from one JSON object whose keys are the record's field names.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <optional>
 #include <string>

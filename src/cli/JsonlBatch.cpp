@@ -1,7 +1,7 @@
-#include "JsonlBatch.h"
+#include "cli/JsonlBatch.h"
 
-#include "JsonRecordReader.h"
-#include "RecordWriters.h"
+#include "cli/JsonRecordReader.h"
+#include "cli/RecordWriters.h"
 
 namespace kthread::cli {
 

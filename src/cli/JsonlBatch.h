@@ -2,7 +2,7 @@
 // output line, in input order.
 #pragma once
 
-#include "LineProcessor.h"
+#include "cli/LineProcessor.h"
 
 namespace kthread::cli {
 

@@ -1,4 +1,4 @@
-#include "LineProcessor.h"
+#include "cli/LineProcessor.h"
 
 namespace kthread::cli {
 

@@ -1,4 +1,4 @@
-#include "LineSplitter.h"
+#include "cli/LineSplitter.h"
 
 #include <algorithm>
 #include <exception>

@@ -3,7 +3,7 @@
 // the processor; their output is joined in input order.
 #pragma once
 
-#include "LineProcessor.h"
+#include "cli/LineProcessor.h"
 
 #include <cstdint>
 #include <string>

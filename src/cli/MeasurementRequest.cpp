@@ -1,6 +1,6 @@
-#include "MeasurementRequest.h"
+#include "cli/MeasurementRequest.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // One measurement as given on the command line, its checks and the engine record built from it.
 #pragma once
 
-#include "FlankAngleText.h"
-#include "PitchDiam.h"
+#include "cli/FlankAngleText.h"
+#include "engine/PitchDiam.h"
 
 #include <cstdint>
 #include <optional>

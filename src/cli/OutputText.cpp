@@ -1,4 +1,4 @@
-#include "OutputText.h"
+#include "cli/OutputText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "RecordFields.h"
+#include "cli/RecordFields.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The fields of a measurement record by name, in the record's order, for the batch formats.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "RecordWriters.h"
+#include "cli/RecordWriters.h"
 
-#include "OutputText.h"
-#include "RecordFields.h"
+#include "cli/OutputText.h"
+#include "cli/RecordFields.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 // for one input line. Every writer appends one whole line ending in '\n'.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ResultReport.h"
+#include "cli/ResultReport.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace kthread::cli {
 

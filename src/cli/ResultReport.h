@@ -2,7 +2,7 @@
 // the deformation correction A2 and the optimal probe diameter, each on a "Name: value" line.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "AngleTerms.h"
+#include "engine/AngleTerms.h"
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <cmath>
 

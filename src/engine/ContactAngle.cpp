@@ -1,7 +1,7 @@
-#include "ContactAngle.h"
+#include "engine/ContactAngle.h"
 
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
 
 #include <cmath>
 #include <numbers>

@@ -5,7 +5,7 @@
 // takes exactly one step from the start value.
 #pragma once
 
-#include "AngleTerms.h"
+#include "engine/AngleTerms.h"
 
 namespace kthread {
 

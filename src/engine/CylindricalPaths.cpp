@@ -1,10 +1,10 @@
 // Cylindrical threads and the internal taper thread: the size over wires or balls and the pitch
 // diameter in both directions, with the side sign s of AngleTerms.
-#include "AngleTerms.h"
-#include "DeformStep.h"
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
-#include "SolverPaths.h"
+#include "engine/AngleTerms.h"
+#include "engine/DeformStep.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
+#include "engine/SolverPaths.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Deformation correction: Hertz flattening of the two flank contacts of one probe.
-#include "FpFaultScope.h"
-#include "HertzCoeffTable.h"
-#include "PitchDiam.h"
+#include "engine/FpFaultScope.h"
+#include "engine/HertzCoeffTable.h"
+#include "engine/PitchDiam.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "DeformStep.h"
+#include "engine/DeformStep.h"
 
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "HertzCoeffTable.h"
+#include "engine/HertzCoeffTable.h"
 
 namespace kthread {
 

@@ -1,6 +1,6 @@
 // Number texts built with std::to_chars: correctly rounded from the exact binary value and
 // independent of the C locale (the separator is the caller's).
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <algorithm>
 #include <array>

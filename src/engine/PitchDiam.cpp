@@ -1,10 +1,10 @@
 // Entry of the pitch-diameter solver: rejects a record without probe, then picks the path by
 // thread type and given quantity.
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
-#include "AngleTerms.h"
-#include "FpFaultScope.h"
-#include "SolverPaths.h"
+#include "engine/AngleTerms.h"
+#include "engine/FpFaultScope.h"
+#include "engine/SolverPaths.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Values the window derives while the user types: angles in radians and the best-size probe.
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "DeformStep.h"
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
-#include "SolverPaths.h"
+#include "engine/DeformStep.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
+#include "engine/SolverPaths.h"
 
 #include <cmath>
 

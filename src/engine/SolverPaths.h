@@ -2,7 +2,7 @@
 // in the order the steps name them, so a fault leaves the earlier writes in place.
 #pragma once
 
-#include "ContactAngle.h"
+#include "engine/ContactAngle.h"
 
 namespace kthread {
 

@@ -1,10 +1,10 @@
 // External taper thread: as the cylindrical external thread (s = +1), plus the taper term and,
 // for three wires, the inclination of the wires on the cone.
-#include "AngleTerms.h"
-#include "DeformStep.h"
-#include "FpFaultScope.h"
-#include "PitchDiam.h"
-#include "SolverPaths.h"
+#include "engine/AngleTerms.h"
+#include "engine/DeformStep.h"
+#include "engine/FpFaultScope.h"
+#include "engine/PitchDiam.h"
+#include "engine/SolverPaths.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "LanguageLines.h"
+#include "lang/LanguageLines.h"
 
-#include "LanguageTable.h"
+#include "text/TextDecoding.h"
 
 #include <algorithm>
 

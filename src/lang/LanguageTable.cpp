@@ -1,7 +1,7 @@
-#include "LanguageTable.h"
+#include "lang/LanguageTable.h"
 
-#include "LanguageLines.h"
-#include "TextFile.h"
+#include "lang/LanguageLines.h"
+#include "text/TextFile.h"
 
 #include <QFile>
 

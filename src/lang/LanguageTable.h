@@ -28,11 +28,4 @@ bool LoadLanguageFile(const QString& path);
 // Fills the table from a language file's contents, as LoadLanguageFile does after reading.
 void LoadLanguageBytes(const QByteArray& bytes);
 
-// Decodes a language or settings file's bytes: UTF-16 LE/BE and UTF-8 by their marks, otherwise
-// 8-bit text (valid UTF-8 as UTF-8, anything else as the 8-bit code page / Windows-1252).
-QString DecodeText(const QByteArray& bytes);
-
-// Splits text at CR, LF, CR LF and U+2028.
-QStringList SplitLines(const QString& text);
-
 } // namespace kthread

@@ -1,6 +1,6 @@
-#include "IniDocument.h"
+#include "storage/IniDocument.h"
 
-#include "IniLine.h"
+#include "storage/IniLine.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,10 +1,9 @@
-#include "IniFile.h"
+#include "storage/IniFile.h"
 
-#include "IniDocument.h"
-#include "IniFileTesting.h"
-#include "LanguageTable.h"
-#include "TextDecoding.h"
-#include "TextFile.h"
+#include "storage/IniDocument.h"
+#include "storage/IniFileTesting.h"
+#include "text/TextDecoding.h"
+#include "text/TextFile.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

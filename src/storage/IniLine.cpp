@@ -1,4 +1,4 @@
-#include "IniLine.h"
+#include "storage/IniLine.h"
 
 namespace kthread {
 

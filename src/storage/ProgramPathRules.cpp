@@ -1,4 +1,4 @@
-#include "ProgramPathRules.h"
+#include "storage/ProgramPathRules.h"
 
 #include <QDir>
 #include <QFileInfo>

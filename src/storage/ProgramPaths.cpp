@@ -1,6 +1,6 @@
-#include "ProgramPaths.h"
+#include "storage/ProgramPaths.h"
 
-#include "ProgramPathRules.h"
+#include "storage/ProgramPathRules.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "UserStore.h"
+#include "storage/UserStore.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "CatalogPick.h"
+#include "window/CatalogPick.h"
 
 namespace kthread {
 

@@ -1,4 +1,4 @@
-#include "CompanionProgram.h"
+#include "window/CompanionProgram.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "NumberTexts.h"
+#include "window/NumberTexts.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QLocale>
 #include <cmath>

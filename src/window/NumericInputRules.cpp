@@ -1,4 +1,4 @@
-#include "NumericInputRules.h"
+#include "window/NumericInputRules.h"
 
 namespace kthread {
 

@@ -1,7 +1,7 @@
-#include "TQFloatEdit.h"
+#include "window/TQFloatEdit.h"
 
-#include "NumberText.h"
-#include "NumberTexts.h"
+#include "engine/NumberText.h"
+#include "window/NumberTexts.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

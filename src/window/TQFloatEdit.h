@@ -12,7 +12,7 @@
 // into "0" and replaces a value outside the limits by the limit.
 #pragma once
 
-#include "NumericInputRules.h"
+#include "window/NumericInputRules.h"
 
 #include <QLineEdit>
 

@@ -1,12 +1,12 @@
 // Creation, first show and close of the main window, and the wiring of the change handlers.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "NumberTexts.h"
-#include "ProbeCatalogModel.h"
-#include "SettingsKeys.h"
-#include "TQFloatEdit.h"
-#include "ThreadTables.h"
+#include "storage/catalog/ProbeCatalogModel.h"
+#include "window/NumberTexts.h"
+#include "window/SettingsKeys.h"
+#include "window/TQFloatEdit.h"
+#include "window/ThreadTables.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

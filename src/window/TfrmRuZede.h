@@ -14,9 +14,9 @@
 // (mm/inch) and TfrmRuZedeCatalog.cpp (catalogue tables and the Select command).
 #pragma once
 
-#include "ClipboardReport.h"
-#include "FormControls.h"
-#include "WindowPlacement.h"
+#include "window/ClipboardReport.h"
+#include "window/FormControls.h"
+#include "window/WindowPlacement.h"
 
 #include <QIcon>
 #include <QMainWindow>

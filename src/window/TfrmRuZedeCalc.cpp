@@ -1,10 +1,10 @@
 // Calculate: checks the inputs, fills a measurement record, runs the engine and shows the two
 // quantities that were not given and the deformation correction.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "NumberTexts.h"
-#include "PitchDiam.h"
-#include "TQFloatEdit.h"
+#include "engine/PitchDiam.h"
+#include "window/NumberTexts.h"
+#include "window/TQFloatEdit.h"
 
 #include <QComboBox>
 #include <QLabel>

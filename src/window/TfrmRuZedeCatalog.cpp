@@ -1,15 +1,15 @@
 // The two probe catalogues owned by the window: wires (mdDiamOut) for external and balls
 // (mdDiamIn) for internal threads. Loaded at creation, written back (when changed) at close and
 // around the unit switch; the Select command puts the current row into edDiam.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "IniFile.h"
-#include "NumberText.h"
-#include "ProbeCatalogModel.h"
-#include "ProgramPaths.h"
-#include "TQFloatEdit.h"
-#include "ThreadTables.h"
+#include "engine/NumberText.h"
+#include "storage/IniFile.h"
+#include "storage/ProgramPaths.h"
+#include "storage/catalog/ProbeCatalogModel.h"
+#include "window/TQFloatEdit.h"
+#include "window/ThreadTables.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QComboBox>
 

@@ -1,13 +1,13 @@
 // The values shown while typing: the lead, the optimal (best-size) probe diameter, the probe
 // picked from the catalogue and the mark of a probe 25 % or more away from the optimum.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "CatalogPick.h"
-#include "NumberTexts.h"
-#include "PitchDiam.h"
-#include "ProbeCatalogModel.h"
-#include "TQFloatEdit.h"
+#include "engine/PitchDiam.h"
+#include "storage/catalog/ProbeCatalogModel.h"
+#include "window/CatalogPick.h"
+#include "window/NumberTexts.h"
+#include "window/TQFloatEdit.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QLabel>
 #include <cmath>

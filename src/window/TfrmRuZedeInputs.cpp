@@ -1,14 +1,14 @@
 // The selectors and the inputs that do not feed the derived values: thread type, given quantity,
 // thread material, the taper pair, the given value and the force, and the clearing of results.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "FlagGuard.h"
-#include "LanguageTable.h"
-#include "NumberText.h"
-#include "NumberTexts.h"
-#include "TQFloatEdit.h"
-#include "ThreadTables.h"
+#include "engine/NumberText.h"
+#include "lang/LanguageTable.h"
+#include "window/FlagGuard.h"
+#include "window/NumberTexts.h"
+#include "window/TQFloatEdit.h"
+#include "window/ThreadTables.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // Building the form: the tool bar, the inputs on the left in the order a person measures, the
 // notebook and the results on the right. Start texts and limits of the numeric fields are set
 // here; the language texts are put on the controls by ApplyLanguage().
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "TQFloatEdit.h"
-#include "ToolIcons.h"
+#include "window/TQFloatEdit.h"
+#include "window/ToolIcons.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QComboBox>
 #include <QFrame>

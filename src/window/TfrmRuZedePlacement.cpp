@@ -1,11 +1,11 @@
 // Where and how the window is placed: the placement record restored at the first show, kept up
 // to date while the window is moved and sized, and followed through maximise, restore and
 // minimise, whether the window's own commands or the window manager change the state.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "FlagGuard.h"
-#include "IniFile.h"
-#include "ProgramPaths.h"
+#include "storage/IniFile.h"
+#include "storage/ProgramPaths.h"
+#include "window/FlagGuard.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // The Copy command: the inputs and the last results, as the window shows them, on the clipboard.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "TQFloatEdit.h"
+#include "window/TQFloatEdit.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // The selections remembered in the per-user store, and what a close of the window writes: the
 // store, the placement in the settings file, then the catalogues.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CompanionProgram.h"
-#include "IniFile.h"
-#include "ProgramPaths.h"
-#include "UserStore.h"
+#include "storage/IniFile.h"
+#include "storage/ProgramPaths.h"
+#include "storage/UserStore.h"
+#include "window/CompanionProgram.h"
 
 #include <QComboBox>
 #include <QDebug>

@@ -1,10 +1,10 @@
 // Putting the texts of the active language on the controls. Captions that carry a symbol are
 // composed here ("Pitch (P)"); selector item lists are rebuilt with their index kept.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "CatalogPage.h"
-#include "LanguageTable.h"
-#include "ThreadTables.h"
+#include "lang/LanguageTable.h"
+#include "window/ThreadTables.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>

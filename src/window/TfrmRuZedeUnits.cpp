@@ -1,10 +1,10 @@
 // The switch between millimetres and inches. The display is always rebuilt from the millimetre
 // state, which it never changes, so toggling back and forth does not accumulate rounding.
-#include "TfrmRuZede.h"
+#include "window/TfrmRuZede.h"
 
-#include "NumberText.h"
-#include "NumberTexts.h"
-#include "TQFloatEdit.h"
+#include "engine/NumberText.h"
+#include "window/NumberTexts.h"
+#include "window/TQFloatEdit.h"
 
 #include <QLabel>
 #include <QToolButton>

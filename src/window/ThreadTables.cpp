@@ -1,6 +1,6 @@
-#include "ThreadTables.h"
+#include "window/ThreadTables.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "ToolIcons.h"
+#include "window/ToolIcons.h"
 
 #include <QPainter>
 #include <QPixmap>

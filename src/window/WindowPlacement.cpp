@@ -1,6 +1,6 @@
-#include "WindowPlacement.h"
+#include "window/WindowPlacement.h"
 
-#include "IniFile.h"
+#include "storage/IniFile.h"
 
 #include <utility>
 #include <vector>

@@ -4,7 +4,7 @@
 // geometry (the part without the system frame).
 #pragma once
 
-#include "SettingsKeys.h"
+#include "window/SettingsKeys.h"
 
 #include <QRect>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The real kthread-calc program, run with arguments and standard input.
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

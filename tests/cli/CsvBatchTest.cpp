@@ -1,8 +1,8 @@
 // CSV batch: header subsets in any order, exact numbers, per-row errors, fatal header errors.
-#include "CsvBatch.h"
-#include "BatchRun.h"
-#include "CsvCells.h"
-#include "RecordFields.h"
+#include "cli/CsvBatch.h"
+#include "cli/BatchRun.h"
+#include "cli/CsvCells.h"
+#include "cli/RecordFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // JSON Lines batch: exact numbers, defaults, selector pass-through and per-line errors.
-#include "JsonlBatch.h"
-#include "BatchRun.h"
-#include "JsonRecordReader.h"
-#include "RecordFields.h"
-#include "RecordWriters.h"
+#include "cli/JsonlBatch.h"
+#include "cli/BatchRun.h"
+#include "cli/JsonRecordReader.h"
+#include "cli/RecordFields.h"
+#include "cli/RecordWriters.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

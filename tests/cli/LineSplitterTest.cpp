@@ -1,5 +1,5 @@
 // Cutting input that arrives in arbitrary chunks into physical lines.
-#include "LineSplitter.h"
+#include "cli/LineSplitter.h"
 
 #include <gtest/gtest.h>
 

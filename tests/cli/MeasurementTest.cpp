@@ -1,8 +1,8 @@
 // One measurement from command-line values: angles, units, methods, limits and the result lines.
-#include "FlankAngleText.h"
-#include "MeasurementRequest.h"
-#include "NumberText.h"
-#include "ResultReport.h"
+#include "cli/FlankAngleText.h"
+#include "cli/MeasurementRequest.h"
+#include "cli/ResultReport.h"
+#include "engine/NumberText.h"
 
 #include <gtest/gtest.h>
 

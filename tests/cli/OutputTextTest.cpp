@@ -1,5 +1,5 @@
 // Number and message writers shared by the batch formats.
-#include "OutputText.h"
+#include "cli/OutputText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ContactAngle.h"
-#include "AngleTerms.h"
+#include "engine/ContactAngle.h"
 #include "EngineTestRecords.h"
-#include "FpFaultScope.h"
+#include "engine/AngleTerms.h"
+#include "engine/FpFaultScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "EngineTestRecords.h"
-#include "HertzCoeffTable.h"
+#include "engine/HertzCoeffTable.h"
 
 #include <gtest/gtest.h>
 

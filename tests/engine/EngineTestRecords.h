@@ -1,7 +1,7 @@
 // Records and comparisons shared by the engine tests.
 #pragma once
 
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <cstring>
 #include <set>

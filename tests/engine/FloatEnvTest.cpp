@@ -1,6 +1,6 @@
 // The engine must leave the caller's floating-point environment as it found it.
 #include "EngineTestRecords.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PitchDiam.h"
+#include "engine/PitchDiam.h"
 
 #include <gtest/gtest.h>
 

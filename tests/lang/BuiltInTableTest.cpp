@@ -1,4 +1,5 @@
-#include "LanguageTable.h"
+#include "lang/LanguageTable.h"
+#include "text/TextDecoding.h"
 
 #include <QFile>
 #include <QStringDecoder>

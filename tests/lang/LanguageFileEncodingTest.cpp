@@ -1,4 +1,4 @@
-#include "LanguageTable.h"
+#include "lang/LanguageTable.h"
 
 #include <QFile>
 #include <QStringEncoder>

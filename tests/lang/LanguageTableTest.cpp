@@ -1,6 +1,6 @@
-#include "LanguageTable.h"
-#include "LanguageLines.h"
-#include "TextFile.h"
+#include "lang/LanguageTable.h"
+#include "lang/LanguageLines.h"
+#include "text/TextFile.h"
 
 #include <QFile>
 #include <QStringEncoder>

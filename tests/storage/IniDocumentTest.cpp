@@ -1,4 +1,4 @@
-#include "IniDocument.h"
+#include "storage/IniDocument.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "IniFile.h"
-#include "IniFileTesting.h"
-#include "TextFile.h"
+#include "storage/IniFile.h"
+#include "storage/IniFileTesting.h"
+#include "text/TextFile.h"
 
 #include <QDir>
 #include <QFile>

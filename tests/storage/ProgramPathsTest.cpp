@@ -1,5 +1,5 @@
-#include "ProgramPaths.h"
-#include "ProgramPathRules.h"
+#include "storage/ProgramPaths.h"
+#include "storage/ProgramPathRules.h"
 
 #include <QDir>
 #include <QFileInfo>

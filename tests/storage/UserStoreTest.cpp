@@ -1,4 +1,4 @@
-#include "UserStore.h"
+#include "storage/UserStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

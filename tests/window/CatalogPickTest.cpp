@@ -1,5 +1,5 @@
 // Picking the catalogue probe nearest to the optimal diameter.
-#include "CatalogPick.h"
+#include "window/CatalogPick.h"
 
 #include <gtest/gtest.h>
 #include <vector>

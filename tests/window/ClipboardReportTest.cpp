@@ -1,4 +1,4 @@
-#include "ClipboardReport.h"
+#include "window/ClipboardReport.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

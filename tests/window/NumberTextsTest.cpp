@@ -1,5 +1,5 @@
 // The numeric fields' reading rule and the written number texts, under a "." and a "," locale.
-#include "NumberTexts.h"
+#include "window/NumberTexts.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

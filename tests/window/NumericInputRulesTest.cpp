@@ -1,5 +1,5 @@
 // What the numeric fields accept from the keyboard and from a paste.
-#include "NumericInputRules.h"
+#include "window/NumericInputRules.h"
 
 #include <gtest/gtest.h>
 

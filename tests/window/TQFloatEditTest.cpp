@@ -1,6 +1,6 @@
 // The numeric field driven by keyboard, clipboard and focus, under the locale the test runs in.
-#include "TQFloatEdit.h"
-#include "NumberTexts.h"
+#include "window/TQFloatEdit.h"
+#include "window/NumberTexts.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // Angle splitting, figure names and the per-type configuration.
-#include "ThreadTables.h"
+#include "window/ThreadTables.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

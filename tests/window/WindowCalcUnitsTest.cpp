@@ -1,8 +1,8 @@
 // Calculate, the mm/inch switch and the catalogue's trip through the settings file, driven
 // through the window's controls.
-#include "CatalogPage.h"
-#include "NumberTexts.h"
 #include "WindowTestSupport.h"
+#include "window/NumberTexts.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QApplication>
 #include <QLocale>

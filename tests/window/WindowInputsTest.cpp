@@ -1,6 +1,6 @@
 // The selectors and the taper pair of the main window, driven through its controls.
-#include "LanguageTable.h"
 #include "WindowTestSupport.h"
+#include "lang/LanguageTable.h"
 
 #include <QTest>
 

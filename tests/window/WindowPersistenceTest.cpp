@@ -3,10 +3,10 @@
 //
 // The tests run on an off-screen desktop of 1600 x 1000 pixels at (100, 40), so that centring and
 // the work area's origin show in the numbers.
-#include "CatalogPage.h"
-#include "IniFileTesting.h"
-#include "UserStore.h"
 #include "WindowTestSupport.h"
+#include "storage/IniFileTesting.h"
+#include "storage/UserStore.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "WindowPlacement.h"
+#include "window/WindowPlacement.h"
 
-#include "IniFile.h"
-#include "IniFileTesting.h"
+#include "storage/IniFile.h"
+#include "storage/IniFileTesting.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 // Lead, optimal probe diameter, the catalogue pick and the "!" mark, typed into the window.
-#include "CatalogPage.h"
-#include "LanguageTable.h"
 #include "WindowTestSupport.h"
+#include "lang/LanguageTable.h"
+#include "window/catalog/CatalogPage.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // The Copy command: what lands on the clipboard after typing, calculating and switching units
 // or languages in the window.
-#include "ClipboardReport.h"
-#include "LanguageTable.h"
 #include "WindowTestSupport.h"
+#include "lang/LanguageTable.h"
+#include "window/ClipboardReport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

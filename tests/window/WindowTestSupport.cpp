@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 
-#include "LanguageTable.h"
-#include "NumberTexts.h"
-#include "ProgramPaths.h"
-#include "UserStore.h"
+#include "lang/LanguageTable.h"
+#include "storage/ProgramPaths.h"
+#include "storage/UserStore.h"
+#include "window/NumberTexts.h"
 
 #include <QApplication>
 #include <QDir>

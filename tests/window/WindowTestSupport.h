@@ -2,8 +2,8 @@
 // typing into fields, choosing items with the keyboard, pressing Enter and tool buttons.
 #pragma once
 
-#include "TQFloatEdit.h"
-#include "TfrmRuZede.h"
+#include "window/TQFloatEdit.h"
+#include "window/TfrmRuZede.h"
 
 #include <QComboBox>
 #include <QLabel>

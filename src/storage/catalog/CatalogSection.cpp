@@ -1,6 +1,6 @@
-#include "CatalogSection.h"
+#include "storage/catalog/CatalogSection.h"
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "ProbeCatalogModel.h"
+#include "storage/catalog/ProbeCatalogModel.h"
 
-#include "CatalogSection.h"
-#include "InchConversion.h"
+#include "storage/catalog/CatalogSection.h"
+#include "storage/catalog/InchConversion.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Loading a catalogue from its section of the settings file and writing it back.
-#include "CatalogSection.h"
-#include "InchConversion.h"
-#include "IniFile.h"
-#include "ProbeCatalogModel.h"
+#include "storage/IniFile.h"
+#include "storage/catalog/CatalogSection.h"
+#include "storage/catalog/InchConversion.h"
+#include "storage/catalog/ProbeCatalogModel.h"
 
 #include <QLocale>
 #include <algorithm>

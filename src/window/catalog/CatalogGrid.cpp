@@ -1,6 +1,6 @@
-#include "CatalogGrid.h"
+#include "window/catalog/CatalogGrid.h"
 
-#include "DecimalItemDelegate.h"
+#include "window/catalog/DecimalItemDelegate.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "CatalogPage.h"
+#include "window/catalog/CatalogPage.h"
 
-#include "CatalogGrid.h"
-#include "ProbeCatalogModel.h"
+#include "storage/catalog/ProbeCatalogModel.h"
+#include "window/catalog/CatalogGrid.h"
 
 #include <QApplication>
 #include <QHeaderView>

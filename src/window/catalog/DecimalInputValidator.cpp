@@ -1,6 +1,6 @@
-#include "DecimalInputValidator.h"
+#include "window/catalog/DecimalInputValidator.h"
 
-#include "CatalogSection.h"
+#include "storage/catalog/CatalogSection.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "DecimalItemDelegate.h"
+#include "window/catalog/DecimalItemDelegate.h"
 
-#include "CatalogSection.h"
-#include "DecimalInputValidator.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
+#include "storage/catalog/CatalogSection.h"
+#include "window/catalog/DecimalInputValidator.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "CatalogSection.h"
+#include "storage/catalog/CatalogSection.h"
 #include "QtPrinters.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "ProbeCatalogModel.h"
-#include "IniFile.h"
+#include "storage/catalog/ProbeCatalogModel.h"
 #include "QtPrinters.h"
+#include "storage/IniFile.h"
 
 #include <QDir>
 #include <QFile>

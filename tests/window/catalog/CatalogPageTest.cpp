@@ -1,7 +1,7 @@
-#include "CatalogPage.h"
-#include "DecimalInputValidator.h"
-#include "IniFile.h"
-#include "ProbeCatalogModel.h"
+#include "window/catalog/CatalogPage.h"
+#include "storage/IniFile.h"
+#include "storage/catalog/ProbeCatalogModel.h"
+#include "window/catalog/DecimalInputValidator.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,7 +1,6 @@
-#include "TextDecoding.h"
+#include "text/TextDecoding.h"
 
-#include "LanguageTable.h"
-#include "Windows1252.h"
+#include "text/Windows1252.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>

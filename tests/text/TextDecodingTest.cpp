@@ -1,6 +1,5 @@
-#include "TextDecoding.h"
-#include "LanguageTable.h"
-#include "Windows1252.h"
+#include "text/TextDecoding.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 #include <vector>

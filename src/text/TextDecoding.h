@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace kthread {
@@ -23,6 +24,13 @@ struct DecodedText {
 };
 
 DecodedText DecodeTextWithEncoding(const QByteArray& bytes);
+
+// Decodes a language or settings file's bytes: UTF-16 LE/BE and UTF-8 by their marks, otherwise
+// 8-bit text (valid UTF-8 as UTF-8, anything else as the 8-bit code page / Windows-1252).
+QString DecodeText(const QByteArray& bytes);
+
+// Splits text at CR, LF, CR LF and U+2028.
+QStringList SplitLines(const QString& text);
 
 // `text` in `encoding`, with the mark where the encoding has one. Empty optional when a
 // character has no code in an 8-bit code page.
