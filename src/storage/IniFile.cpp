@@ -6,11 +6,17 @@
 #include "text/TextFile.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <optional>
 
 namespace kthread {
 namespace {
+
+constexpr QLatin1StringView kLockFileSuffix(".lock");
+// A write takes milliseconds; a lock older than this belongs to a program that hangs.
+constexpr int kStaleLockMilliseconds = 10'000;
+constexpr int kLockWaitMilliseconds = 5'000;
 
 std::function<void(QSaveFile&)>& BeforeCommitHook() {
     static std::function<void(QSaveFile&)> hook;
@@ -27,7 +33,9 @@ struct LoadedIni {
 // A missing file loads as an empty one; empty optional when the file exists but cannot be
 // read, so that a write never replaces a file it could not read.
 std::optional<LoadedIni> Load(const QString& path, QString* error) {
-    if (!QFileInfo::exists(path)) {
+    // A dangling link counts as present: writing would replace the link, not create its target.
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
         return LoadedIni{};
     }
     const auto bytes = ReadWholeFile(path, error);
@@ -129,6 +137,17 @@ bool IniFile::writeStrings(const QString& section,
         return true;
     }
 
+    // Another instance of the program may write the same file: the read, the change and the
+    // write below must not interleave with its own, or one of the two changes would be lost.
+    QLockFile lock(m_path + kLockFileSuffix);
+    lock.setStaleLockTime(kStaleLockMilliseconds);
+    if (!lock.tryLock(kLockWaitMilliseconds)) {
+        m_error = lock.error() == QLockFile::LockFailedError
+                      ? QStringLiteral("%1: another program keeps the file locked").arg(m_path)
+                      : QStringLiteral("%1: the folder cannot be written").arg(m_path);
+        return false;
+    }
+
     QString readError;
     auto loaded = Load(m_path, &readError);
     if (!loaded) {
@@ -150,7 +169,10 @@ bool IniFile::writeStrings(const QString& section,
         m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
         return false;
     }
-    if (file.write(*bytes) != bytes->size()) {
+    // A short text is only buffered by write(); the disk may refuse it in flush(). A failed
+    // flush must not reach commit(), which would put the incomplete file in place.
+    if (file.write(*bytes) != bytes->size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
         file.cancelWriting();
         return false;

@@ -1,8 +1,12 @@
 #include "storage/UserStore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <limits>
 
 namespace kthread {
@@ -17,15 +21,47 @@ QString& OverriddenFolder() {
     return folder;
 }
 
+QString OverriddenStoreFile(const QString& folder) {
+    return QDir(folder).filePath(kOrganisation + u'/' + kApplication + QStringLiteral(".ini"));
+}
+
+// The files QSettings reads for the store: the overriding file, or on Unix the native ones with
+// their organisation-wide and system-wide fallbacks (the registry on Windows, a property list on
+// macOS: no file to check).
+QStringList FilesBehindTheStore() {
+    const QString& folder = OverriddenFolder();
+    if (!folder.isEmpty()) {
+        return {OverriddenStoreFile(folder)};
+    }
+    QStringList files;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    for (const QString& configFolder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        const QDir config(configFolder);
+        files << config.filePath(kOrganisation + u'/' + kApplication + QStringLiteral(".conf"))
+              << config.filePath(kOrganisation + QStringLiteral(".conf"));
+    }
+#endif
+    return files;
+}
+
+// QSettings reads its files when it is made, and a FIFO or a device there would block that read
+// for ever.
+bool FilesBehindTheStoreAreReadable() {
+    const QStringList files = FilesBehindTheStore();
+    return std::all_of(files.cbegin(), files.cend(), [](const QString& path) {
+        const QFileInfo info(path);
+        return !info.exists() || info.isFile();
+    });
+}
+
 std::unique_ptr<QSettings> MakeSettings() {
     const QString& folder = OverriddenFolder();
     if (folder.isEmpty()) {
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            kOrganisation, kApplication);
     }
-    return std::make_unique<QSettings>(
-        QDir(folder).filePath(kOrganisation + u'/' + kApplication + QStringLiteral(".ini")),
-        QSettings::IniFormat);
+    return std::make_unique<QSettings>(OverriddenStoreFile(folder), QSettings::IniFormat);
 }
 
 } // namespace
@@ -35,6 +71,9 @@ void UserStore::overrideLocation(const QString& folder) {
 }
 
 std::unique_ptr<UserStore> UserStore::open(bool create) {
+    if (!FilesBehindTheStoreAreReadable()) {
+        return nullptr;
+    }
     auto settings = MakeSettings();
     // A store that cannot be read must not be written over either.
     if (settings->status() != QSettings::NoError) {

@@ -14,6 +14,7 @@ namespace kthread {
 class UserStore {
 public:
     // Opens the store; with create == false it fails (empty) when the key does not exist yet.
+    // Also empty when the store cannot be read (a file behind it that is no regular file).
     static std::unique_ptr<UserStore> open(bool create);
 
     // Keeps the store in an INI file inside `folder` instead of the native place, for tests and

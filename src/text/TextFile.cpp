@@ -16,8 +16,13 @@ std::optional<QByteArray> Fail(QString* error, const QString& message) {
 } // namespace
 
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         return Fail(error, QStringLiteral("%1 is a folder").arg(path));
+    }
+    // A FIFO or a device would block the open or the read for ever (or without end).
+    if (info.exists() && !info.isFile()) {
+        return Fail(error, QStringLiteral("%1 is not a regular file").arg(path));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

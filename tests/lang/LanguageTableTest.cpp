@@ -1,5 +1,6 @@
 #include "lang/LanguageTable.h"
 #include "lang/LanguageLines.h"
+#include "support/ChildProcess.h"
 #include "text/TextFile.h"
 
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace kthread {
 namespace {
@@ -189,6 +191,15 @@ TEST_F(LanguageFileTest, FileAboveTheSizeLimitIsRefused) {
 
 TEST_F(LanguageFileTest, FolderIsNotALanguageFile) {
     EXPECT_FALSE(LoadLanguageFile(m_dir.path()));
+}
+
+TEST_F(LanguageFileTest, FifoIsRefusedWithoutWaitingForAWriter) {
+    const QString path = m_dir.filePath("fifo.lng");
+    ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    const testing::ChildOutcome outcome =
+        testing::RunInChild([&] { return LoadLanguageFile(path) ? 1 : 0; });
+    ASSERT_TRUE(outcome.exited) << "hung: signal " << outcome.signalNumber;
+    EXPECT_EQ(outcome.exitCode, 0);
 }
 
 } // namespace

@@ -1,9 +1,14 @@
 #include "storage/UserStore.h"
 
+#include "support/ChildProcess.h"
+
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
+#include <sys/stat.h>
 
 namespace kthread {
 namespace {
@@ -77,6 +82,44 @@ TEST_F(UserStoreTest, StoredTextThatIsNoNumberReadsAsMissing) {
     EXPECT_EQ(store->readInt("Mat"), -1);
     EXPECT_EQ(store->readInt("Izm"), std::nullopt);
 }
+
+struct FifoCase {
+    std::string name;
+    bool native; // the platform's own file, found through XDG_CONFIG_HOME, or the overriding one
+    const char* file;
+};
+
+void PrintTo(const FifoCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UserStoreFifoTest : public ::testing::TestWithParam<FifoCase> {};
+
+// A FIFO where the store keeps its file would block the program's start and close for ever.
+TEST_P(UserStoreFifoTest, FifoBehindTheStoreIsRefusedWithoutWaiting) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Brellmont")));
+    ASSERT_EQ(mkfifo(dir.filePath(GetParam().file).toLocal8Bit().constData(), 0600), 0);
+
+    const testing::ChildOutcome outcome = testing::RunInChild([&] {
+        if (GetParam().native) {
+            qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+            UserStore::overrideLocation({});
+        } else {
+            UserStore::overrideLocation(dir.path());
+        }
+        return UserStore::open(true) == nullptr && UserStore::open(false) == nullptr ? 0 : 1;
+    });
+    ASSERT_TRUE(outcome.exited) << "hung: signal " << outcome.signalNumber;
+    EXPECT_EQ(outcome.exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, UserStoreFifoTest,
+                         ::testing::Values(FifoCase{"Overriding", false, "Brellmont/VuvozeVI.ini"},
+                                           FifoCase{"Native", true, "Brellmont/VuvozeVI.conf"},
+                                           FifoCase{"NativeOrganisationWide", true,
+                                                    "Brellmont.conf"}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace kthread
