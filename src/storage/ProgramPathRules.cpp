@@ -1,14 +1,78 @@
 #include "storage/ProgramPathRules.h"
 
+#include "text/TextFile.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <optional>
 
 namespace kthread {
 
-QString SettingsFileIn(const QString& programFolder, bool programFolderWritable,
-                       const QString& perUserConfigFolder) {
-    const QString folder = programFolderWritable ? programFolder : perUserConfigFolder;
-    return QDir(folder).filePath(kSettingsFileName.toString());
+bool CanCreateFilesIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("kthread-probe-XXXXXX")));
+    return probe.open();
+}
+
+namespace {
+
+// Copies `from` to `to` through a temporary file, so that `to` is either absent or complete.
+QString CopyWhole(const QString& from, const QString& to) {
+    QString error;
+    const std::optional<QByteArray> bytes = ReadWholeFile(from, &error);
+    if (!bytes) {
+        return error;
+    }
+    QSaveFile file(to);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.flush() ||
+        !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+} // namespace
+
+SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool savableBesideProgram,
+                                      const QString& perUserConfigFolder,
+                                      const QStringList& templates) {
+    const QString fileName = kSettingsFileName.toString();
+    SettingsFileChoice choice;
+    if (savableBesideProgram) {
+        choice.path = QDir(programFolder).filePath(fileName);
+        return choice;
+    }
+    choice.path = QDir(perUserConfigFolder).filePath(fileName);
+    if (!QDir().mkpath(perUserConfigFolder)) {
+        choice.problem = QStringLiteral("the folder %1 cannot be created").arg(perUserConfigFolder);
+        return choice;
+    }
+    const QFileInfo perUser(choice.path);
+    if (!perUser.exists() && !perUser.isSymLink()) {
+        for (const QString& candidate : templates) {
+            if (!QFileInfo(candidate).isFile()) {
+                continue;
+            }
+            if (const QString error = CopyWhole(candidate, choice.path); !error.isEmpty()) {
+                choice.problem = QStringLiteral("%1 cannot be copied to %2: %3")
+                                     .arg(candidate, choice.path, error);
+                return choice;
+            }
+            choice.copiedFrom = candidate;
+            break;
+        }
+    } else if (QString error; perUser.isDir() || !ReadWholeFile(choice.path, &error)) {
+        // Never written from a state that could not be read.
+        choice.problem =
+            QStringLiteral("%1 cannot be read: %2")
+                .arg(choice.path, error.isEmpty() ? QStringLiteral("a folder") : error);
+        return choice;
+    }
+    if (!CanCreateFilesIn(perUserConfigFolder)) {
+        choice.problem = QStringLiteral("the folder %1 cannot be written").arg(perUserConfigFolder);
+    }
+    return choice;
 }
 
 QString LanguagesFolderIn(const QString& programFolder, const QStringList& installedDataFolders) {

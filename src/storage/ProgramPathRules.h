@@ -12,10 +12,27 @@ inline constexpr QStringView kLanguagesFolderName = u"Languages";
 // The program's folder below an installation's data folder ("<prefix>/share/kthread-pd").
 inline constexpr QStringView kInstalledDataName = u"kthread-pd";
 
-// kthread.ini beside the program when its folder is writable (a portable installation, a build
-// tree); otherwise in `perUserConfigFolder`.
-QString SettingsFileIn(const QString& programFolder, bool programFolderWritable,
-                       const QString& perUserConfigFolder);
+// Creating a file is the only test that holds on every platform (on Windows the permission bits
+// do not tell).
+bool CanCreateFilesIn(const QString& folder);
+
+// Where the settings file lives for one run of the program.
+struct SettingsFileChoice {
+    QString path;
+    // The file the per-user settings file was started from, when it was created just now.
+    QString copiedFrom;
+    // Why changes cannot be saved to `path`; empty when they can.
+    QString problem;
+};
+
+// kthread.ini beside the program when it can be saved there (a portable installation, a build
+// tree); otherwise in `perUserConfigFolder`, which is created when missing. A per-user file that
+// does not exist yet starts as a copy of the first regular file among `templates` (the file
+// beside the program, then an installation's starter file), so that the catalogues kept beside
+// the program are not hidden behind an empty file.
+SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool savableBesideProgram,
+                                      const QString& perUserConfigFolder,
+                                      const QStringList& templates);
 
 // "Languages" beside the program when it exists there; else the first "Languages" folder that
 // exists in `installedDataFolders`; else the one beside the program.

@@ -1,12 +1,14 @@
 #include "storage/ProgramPaths.h"
 
 #include "storage/ProgramPathRules.h"
+#include "storage/ProgramPathsTesting.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <functional>
+#include <optional>
 
 namespace kthread {
 namespace {
@@ -16,11 +18,23 @@ QString& OverriddenSettingsFile() {
     return path;
 }
 
-// Creating a file is the only test that holds on every platform (on Windows the permission
-// bits do not tell).
-bool IsWritableFolder(const QString& folder) {
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("kthread-probe-XXXXXX")));
-    return probe.open();
+std::optional<SettingsFileChoice>& DecidedSettingsFile() {
+    static std::optional<SettingsFileChoice> choice;
+    return choice;
+}
+
+std::function<bool(const QString&)>& FolderProbe() {
+    static std::function<bool(const QString&)> probe;
+    return probe;
+}
+
+// The settings file beside the program can be saved when the folder takes new files (the write
+// goes through a temporary file there) and an existing file may be replaced.
+bool SavableBesideProgram(const QString& programFolder) {
+    const bool folderWritable =
+        FolderProbe() ? FolderProbe()(programFolder) : CanCreateFilesIn(programFolder);
+    const QFileInfo file(QDir(programFolder).filePath(kSettingsFileName.toString()));
+    return folderWritable && (!file.exists() || (file.isFile() && file.isWritable()));
 }
 
 QString PerUserConfigFolder() {
@@ -60,18 +74,33 @@ QString LanguagesFolder() {
     return LanguagesFolderIn(programFolder, InstalledDataFolders(programFolder));
 }
 
+const SettingsFileChoice& DecideSettingsFile() {
+    std::optional<SettingsFileChoice>& choice = DecidedSettingsFile();
+    if (!choice) {
+        const QString programFolder = ProgramFolder();
+        QStringList templates{QDir(programFolder).filePath(kSettingsFileName.toString())};
+        for (const QString& dataFolder : InstalledDataFolders(programFolder)) {
+            templates.append(QDir(dataFolder).filePath(kSettingsFileName.toString()));
+        }
+        choice = ChooseSettingsFile(programFolder, SavableBesideProgram(programFolder),
+                                    PerUserConfigFolder(), templates);
+    }
+    return *choice;
+}
+
 QString SettingsFilePath() {
     if (!OverriddenSettingsFile().isEmpty()) {
         return OverriddenSettingsFile();
     }
-    const QString programFolder = ProgramFolder();
-    const bool writable = IsWritableFolder(programFolder);
-    const QString perUser = PerUserConfigFolder();
-    if (!writable) {
-        // The settings layer creates files, not folders.
-        QDir().mkpath(perUser);
-    }
-    return SettingsFileIn(programFolder, writable, perUser);
+    return DecideSettingsFile().path;
+}
+
+void ForgetSettingsFileDecision() {
+    DecidedSettingsFile().reset();
+}
+
+void SetProgramFolderProbe(std::function<bool(const QString&)> probe) {
+    FolderProbe() = std::move(probe);
 }
 
 void OverrideSettingsFilePath(const QString& path) {

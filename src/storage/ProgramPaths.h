@@ -1,6 +1,8 @@
 // The one place that decides where the program's files live.
 #pragma once
 
+#include "storage/ProgramPathRules.h"
+
 #include <QString>
 
 namespace kthread {
@@ -10,8 +12,13 @@ QString ProgramFolder();
 // The "Languages" folder: beside the program, or in the installed data folder when the program
 // runs from a system prefix.
 QString LanguagesFolder();
-// kthread.ini: in the program's folder when that folder is writable, else in the per-user
-// configuration folder.
+// Decides, at its first call, where kthread.ini lives for the rest of the run: in the program's
+// folder when it can be saved there, else in the per-user configuration folder, started from a
+// copy of the file beside the program or of the installation's starter file (see
+// ChooseSettingsFile). A folder that becomes writable or read-only later changes nothing, so the
+// catalogues are never split between two files or written over one another.
+const SettingsFileChoice& DecideSettingsFile();
+// The decided settings file (deciding it when that has not happened yet).
 QString SettingsFilePath();
 
 // For tests and isolated runs: make SettingsFilePath() return `path` (empty restores the rule).

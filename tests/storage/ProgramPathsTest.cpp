@@ -1,10 +1,13 @@
 #include "storage/ProgramPaths.h"
 #include "storage/ProgramPathRules.h"
+#include "storage/ProgramPathsTesting.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kthread {
 namespace {
@@ -28,11 +31,114 @@ TEST(ProgramPaths, SettingsFileBesideAWritableProgramAndOverridable) {
     EXPECT_EQ(SettingsFilePath(), QDir(ProgramFolder()).filePath("kthread.ini"));
 }
 
-TEST(ProgramPathRules, SettingsFileFollowsWritability) {
-    EXPECT_EQ(SettingsFileIn("/opt/kt/bin", true, "/home/u/.config/B/V"),
-              QStringLiteral("/opt/kt/bin/kthread.ini"));
-    EXPECT_EQ(SettingsFileIn("/usr/bin", false, "/home/u/.config/B/V"),
-              QStringLiteral("/home/u/.config/B/V/kthread.ini"));
+// A temporary installation: the program's folder, an installed starter file and a per-user
+// configuration folder.
+class SettingsFileChoiceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(m_program));
+        ASSERT_TRUE(QDir().mkpath(m_shared));
+    }
+
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    SettingsFileChoice choose(bool savableBesideProgram) const {
+        return ChooseSettingsFile(m_program, savableBesideProgram, m_perUser,
+                                  {besideProgram(), starter()});
+    }
+    QString besideProgram() const { return m_program + "/kthread.ini"; }
+    QString starter() const { return m_shared + "/kthread.ini"; }
+    QString perUser() const { return m_perUser + "/kthread.ini"; }
+
+    QTemporaryDir m_root;
+    QString m_program = m_root.filePath("bin");
+    QString m_shared = m_root.filePath("share/kthread-pd");
+    QString m_perUser = m_root.filePath("config/Brellmont/VuvozeVI");
+};
+
+TEST_F(SettingsFileChoiceTest, SavableProgramFolderKeepsTheFileBesideTheProgram) {
+    write(besideProgram(), "[DIAM_N]\r\nCOUNT=1\r\nD1=1\r\n");
+    const SettingsFileChoice choice = choose(true);
+    EXPECT_EQ(choice.path, besideProgram());
+    EXPECT_TRUE(choice.copiedFrom.isEmpty());
+    EXPECT_TRUE(choice.problem.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(m_perUser)) << "nothing created elsewhere";
+}
+
+TEST_F(SettingsFileChoiceTest, ReadOnlyProgramFolderStartsFromTheCatalogueBesideIt) {
+    write(besideProgram(), "[DIAM_N]\r\nCOUNT=1\r\nD1=0.866\r\n");
+    write(starter(), "[DIAM_N]\r\nCOUNT=0\r\n");
+    const SettingsFileChoice choice = choose(false);
+    EXPECT_EQ(choice.path, perUser());
+    EXPECT_EQ(choice.copiedFrom, besideProgram());
+    EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+    EXPECT_EQ(read(perUser()), read(besideProgram()));
+}
+
+TEST_F(SettingsFileChoiceTest, InstalledProgramStartsFromTheStarterFile) {
+    write(starter(), "[LANGUAGES]\r\n0=english_uk.lng;english.html\r\n");
+    const SettingsFileChoice choice = choose(false);
+    EXPECT_EQ(choice.copiedFrom, starter());
+    EXPECT_EQ(read(perUser()), read(starter()));
+}
+
+TEST_F(SettingsFileChoiceTest, ExistingPerUserFileIsNeverReplaced) {
+    ASSERT_TRUE(QDir().mkpath(m_perUser));
+    write(perUser(), "[DIAM_S]\r\nCOUNT=1\r\nD1=2\r\n");
+    write(besideProgram(), "[DIAM_S]\r\nCOUNT=0\r\n");
+    const SettingsFileChoice choice = choose(false);
+    EXPECT_EQ(choice.path, perUser());
+    EXPECT_TRUE(choice.copiedFrom.isEmpty());
+    EXPECT_TRUE(choice.problem.isEmpty());
+    EXPECT_EQ(read(perUser()), QByteArray("[DIAM_S]\r\nCOUNT=1\r\nD1=2\r\n"));
+}
+
+TEST_F(SettingsFileChoiceTest, NothingToStartFromGivesAFileCreatedByTheFirstWrite) {
+    const SettingsFileChoice choice = choose(false);
+    EXPECT_EQ(choice.path, perUser());
+    EXPECT_TRUE(choice.problem.isEmpty());
+    EXPECT_TRUE(QFileInfo(m_perUser).isDir());
+    EXPECT_FALSE(QFileInfo::exists(perUser()));
+}
+
+TEST_F(SettingsFileChoiceTest, UnusablePlacesAreReportedOnce) {
+    // A file where the per-user folder should be.
+    ASSERT_TRUE(QDir().mkpath(m_root.filePath("config/Brellmont")));
+    write(m_perUser, "in the way");
+    EXPECT_FALSE(choose(false).problem.isEmpty());
+
+    // A per-user settings file that is a FIFO cannot be read, so it is never written.
+    ASSERT_TRUE(QFile::remove(m_perUser));
+    ASSERT_TRUE(QDir().mkpath(m_perUser));
+    ASSERT_EQ(mkfifo(perUser().toLocal8Bit().constData(), 0600), 0);
+    const SettingsFileChoice fifo = choose(false);
+    EXPECT_EQ(fifo.path, perUser());
+    EXPECT_FALSE(fifo.problem.isEmpty());
+}
+
+TEST(ProgramPaths, SettingsFileIsDecidedOnceForTheWholeRun) {
+    OverrideSettingsFilePath({});
+    ForgetSettingsFileDecision();
+    SetProgramFolderProbe([](const QString&) { return false; });
+    const QString first = SettingsFilePath();
+    EXPECT_NE(first, QDir(ProgramFolder()).filePath("kthread.ini"));
+
+    // The program folder becomes writable while the program runs.
+    SetProgramFolderProbe([](const QString&) { return true; });
+    EXPECT_EQ(SettingsFilePath(), first);
+    EXPECT_EQ(DecideSettingsFile().path, first);
+
+    SetProgramFolderProbe({});
+    ForgetSettingsFileDecision();
+    EXPECT_EQ(SettingsFilePath(), QDir(ProgramFolder()).filePath("kthread.ini"));
 }
 
 struct LanguagesCase {
