@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace kthread {
@@ -30,10 +31,11 @@ qint64 DiameterKeyNumber(const QString& key) {
     return number;
 }
 
-qint64 ParseCount(const QString& text) {
+// Empty when the text is no whole number of rows.
+std::optional<qint64> ParseCount(const QString& text) {
     bool ok = false;
-    const qint64 count = text.toLongLong(&ok);
-    return ok ? count : 0;
+    const qint64 count = text.trimmed().toLongLong(&ok);
+    return ok && count >= 0 ? std::optional<qint64>(count) : std::nullopt;
 }
 
 } // namespace
@@ -54,8 +56,10 @@ char DecimalSeparatorOf(const QLocale& locale) {
     return separator == QLatin1String(",") ? ',' : '.';
 }
 
-std::vector<double> ParseCatalogSection(const SectionEntries& entries) {
-    qint64 count = 0;
+CatalogSectionContent ReadCatalogSection(const SectionEntries& entries) {
+    // Without a usable COUNT (missing, negative, not a number, out of range) every D key present
+    // is read: showing an empty table would let the first edit write over D1 and lose the rest.
+    std::optional<qint64> count;
     bool countSeen = false;
     // Key names compare without case and the first of duplicate keys counts, as the file layer
     // reads single keys.
@@ -69,29 +73,38 @@ std::vector<double> ParseCatalogSection(const SectionEntries& entries) {
             textsByNumber.try_emplace(number, value);
         }
     }
+    const qint64 lastNumber = count.value_or(std::numeric_limits<qint64>::max());
 
-    std::vector<double> diameters;
+    CatalogSectionContent content;
     qint64 previous = 0;
     qint64 missingBudget = kMaxMissingKeyRows;
     for (const auto& [number, text] : textsByNumber) {
-        if (number > count) {
+        if (number > lastNumber) {
             break;
         }
         const qint64 missing = std::min(number - previous - 1, missingBudget);
-        diameters.insert(diameters.end(), static_cast<std::size_t>(missing), 0.0);
+        content.diameters.insert(content.diameters.end(), static_cast<std::size_t>(missing), 0.0);
         missingBudget -= missing;
         if (const auto value = ParseDecimalText(text)) {
-            diameters.push_back(*value);
+            content.diameters.push_back(*value);
+        } else if (!text.trimmed().isEmpty()) {
+            content.unreadTexts.append(text);
         }
         previous = number;
     }
-    return diameters;
+    return content;
 }
 
-SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char decimalSeparator) {
+std::vector<double> ParseCatalogSection(const SectionEntries& entries) {
+    return ReadCatalogSection(entries).diameters;
+}
+
+SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char decimalSeparator,
+                                    const QStringList& unreadTexts) {
     SectionEntries entries;
-    entries.reserve(diametersMM.size() + 1);
-    entries.emplace_back(kCountKey, QString::number(diametersMM.size()));
+    const std::size_t count = diametersMM.size() + static_cast<std::size_t>(unreadTexts.size());
+    entries.reserve(count + 1);
+    entries.emplace_back(kCountKey, QString::number(count));
     for (std::size_t i = 0; i < diametersMM.size(); ++i) {
         QString text = QString::fromStdString(FormatGeneral(diametersMM[i], 15, decimalSeparator));
         // Near the largest double, 15 digits can round up past it and would read back as
@@ -100,6 +113,9 @@ SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char
             text = QString::fromStdString(FormatGeneral(diametersMM[i], 17, decimalSeparator));
         }
         entries.emplace_back(QStringLiteral("D%1").arg(i + 1), text);
+    }
+    for (qsizetype i = 0; i < unreadTexts.size(); ++i) {
+        entries.emplace_back(QStringLiteral("D%1").arg(diametersMM.size() + 1 + i), unreadTexts[i]);
     }
     return entries;
 }

@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -23,18 +24,27 @@ std::optional<double> ParseDecimalText(const QString& text);
 // marks are read back.
 char DecimalSeparatorOf(const QLocale& locale);
 
-// The diameters of a section in key order. COUNT (0 when missing or not a whole number, empty
-// when negative) says how many D keys are read; a key missing inside the count gives 0, a
-// value that is not a number is skipped. Reading stops at the highest D key present, and at
-// most kMaxMissingKeyRows zero rows are made for missing keys, so a corrupt COUNT or a lone
-// huge key number cannot stall or exhaust the program.
+// A section as read: the diameters in key order, and the texts of entries that are no number.
+struct CatalogSectionContent {
+    std::vector<double> diameters;
+    QStringList unreadTexts;
+};
+
+// COUNT says how many D keys are read; a key missing inside the count gives 0. Without a usable
+// COUNT (missing, negative, no whole number) every D key present is read. A value that is not a
+// number is no row, but its text is kept so that a write-back does not destroy it. Reading stops
+// at the highest D key present, and at most kMaxMissingKeyRows zero rows are made for missing
+// keys, so a corrupt COUNT or a lone huge key number cannot stall or exhaust the program.
+CatalogSectionContent ReadCatalogSection(const SectionEntries& entries);
+// The diameters alone.
 std::vector<double> ParseCatalogSection(const SectionEntries& entries);
 
 // Missing D keys below the highest present one become zero rows only up to this many.
 inline constexpr int kMaxMissingKeyRows = 10000;
 
 // COUNT and D1..Dn for the diameters in the given order, general format with up to 15
-// significant digits and the given decimal separator.
-SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char decimalSeparator);
+// significant digits and the given decimal separator, followed by the unread texts as they were.
+SectionEntries FormatCatalogSection(const std::vector<double>& diametersMM, char decimalSeparator,
+                                    const QStringList& unreadTexts = {});
 
 } // namespace kthread

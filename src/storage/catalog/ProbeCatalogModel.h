@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace kthread {
@@ -69,6 +70,8 @@ private:
 
     QString m_section;
     std::vector<Row> m_rows;
+    // Entries of the section that are no number: not rows, but written back as they were.
+    QStringList m_unreadTexts;
     int m_pendingRow = -1;
     bool m_changed = false;
 };

@@ -10,8 +10,10 @@
 namespace kthread {
 
 void ProbeCatalogModel::load(const IniFile& file) {
-    std::vector<double> diameters = ParseCatalogSection(file.readSection(m_section));
+    CatalogSectionContent content = ReadCatalogSection(file.readSection(m_section));
+    std::vector<double>& diameters = content.diameters;
     std::stable_sort(diameters.begin(), diameters.end());
+    m_unreadTexts = std::move(content.unreadTexts);
 
     beginResetModel();
     m_rows.clear();
@@ -34,8 +36,8 @@ bool ProbeCatalogModel::writeBack(IniFile& file) {
         diameters.push_back(m_rows[static_cast<std::size_t>(row)].mm);
     }
     // Keys above the new COUNT stay in the file; COUNT alone makes them unread.
-    if (!file.writeStrings(m_section,
-                           FormatCatalogSection(diameters, DecimalSeparatorOf(QLocale())))) {
+    if (!file.writeStrings(m_section, FormatCatalogSection(diameters, DecimalSeparatorOf(QLocale()),
+                                                           m_unreadTexts))) {
         return false;
     }
     m_changed = false;

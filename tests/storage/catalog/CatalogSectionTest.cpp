@@ -75,9 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
                     {1.0, 2.0}},
         SectionCase{
             "CommaWrittenEntries", {{"COUNT", "2"}, {"D1", "0,5"}, {"D2", "1,25"}}, {0.5, 1.25}},
-        SectionCase{"MissingCountIsEmpty", {{"D1", "1"}, {"D2", "2"}}, {}},
-        SectionCase{"NegativeCountIsEmpty", {{"COUNT", "-3"}, {"D1", "1"}}, {}},
-        SectionCase{"CountNotWholeNumberIsEmpty", {{"COUNT", "2.5"}, {"D1", "1"}}, {}},
+        // Without a usable COUNT the keys present are read, so that an edit cannot write over
+        // D1 and lose the others.
+        SectionCase{"MissingCountReadsEveryKey", {{"D1", "1"}, {"D2", "2"}}, {1.0, 2.0}},
+        SectionCase{"NegativeCountReadsEveryKey", {{"COUNT", "-1"}, {"D1", "1"}}, {1.0}},
+        SectionCase{"CountNotWholeNumberReadsEveryKey", {{"COUNT", "2.5"}, {"D1", "1"}}, {1.0}},
+        SectionCase{"CountInWordsReadsEveryKey",
+                    {{"COUNT", "three"}, {"D1", "1"}, {"D2", "2"}, {"D3", "3"}},
+                    {1.0, 2.0, 3.0}},
+        SectionCase{"CountBeyondEveryIntegerReadsEveryKey",
+                    {{"COUNT", "99999999999999999999999"}, {"D1", "1"}, {"D3", "3"}},
+                    {1.0, 0.0, 3.0}},
+        SectionCase{"ZeroCountIsEmpty", {{"COUNT", "0"}, {"D1", "1"}}, {}},
         SectionCase{"KeysAboveCountUnread",
                     {{"COUNT", "2"}, {"D1", "1"}, {"D2", "2"}, {"D3", "3"}, {"D4", "4"}},
                     {1.0, 2.0}},
@@ -108,6 +117,22 @@ TEST(ParseCatalogSectionLimits, FarKeyMakesOnlyBoundedZeroRows) {
     EXPECT_EQ(diameters.front(), 1.0);
     EXPECT_EQ(diameters.back(), 2.0);
     EXPECT_EQ(diameters[1], 0.0);
+}
+
+TEST(CatalogSectionUnreadTexts, EntriesThatAreNoNumberSurviveAWriteBack) {
+    const SectionEntries stored = {
+        {"COUNT", "4"}, {"D1", "2"}, {"D2", "wire set B"}, {"D3", " "}, {"D4", "0,5"}};
+    const CatalogSectionContent content = ReadCatalogSection(stored);
+    EXPECT_EQ(content.diameters, (std::vector<double>{2.0, 0.5}));
+    EXPECT_EQ(content.unreadTexts, QStringList{"wire set B"}) << "a blank entry is no text";
+
+    const SectionEntries written = FormatCatalogSection({0.5, 2.0, 3.0}, '.', content.unreadTexts);
+    const SectionEntries expected = {
+        {"COUNT", "4"}, {"D1", "0.5"}, {"D2", "2"}, {"D3", "3"}, {"D4", "wire set B"}};
+    EXPECT_EQ(written, expected);
+    const CatalogSectionContent reread = ReadCatalogSection(written);
+    EXPECT_EQ(reread.diameters, (std::vector<double>{0.5, 2.0, 3.0}));
+    EXPECT_EQ(reread.unreadTexts, content.unreadTexts);
 }
 
 TEST(FormatCatalogSectionTest, WritesCountThenKeysWithSeparator) {

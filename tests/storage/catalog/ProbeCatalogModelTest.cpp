@@ -369,5 +369,43 @@ TEST(ProbeCatalogLoadTest, HostileCountLoadsThePresentKeys) {
     EXPECT_EQ(model.diamMM(3), 3.0);
 }
 
+struct UnreadableCountCase {
+    std::string name;
+    QString count;
+};
+
+class UnreadableCountTest : public ::testing::TestWithParam<UnreadableCountCase> {};
+
+// The first edit after loading must not write over the entries the COUNT failed to announce,
+// nor destroy an entry that is no number.
+TEST_P(UnreadableCountTest, AnEditKeepsEveryStoredEntry) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    IniFile file(dir.filePath(QStringLiteral("kthread.ini")));
+    ASSERT_TRUE(file.writeStrings(
+        kSection,
+        {{"COUNT", GetParam().count}, {"D1", "1"}, {"D2", "spare set"}, {"D3", "3"}, {"D4", "2"}}));
+    ProbeCatalogModel model(kSection);
+    model.load(file);
+    ASSERT_EQ(model.count(), 3);
+
+    model.postValue(model.appendPendingRow(), ProbeCatalogModel::ColumnMM, 0.5);
+    ASSERT_TRUE(model.writeBack(file));
+
+    ProbeCatalogModel reloaded(kSection);
+    reloaded.load(file);
+    ASSERT_EQ(reloaded.count(), 4);
+    EXPECT_EQ(reloaded.diamMM(0), 0.5);
+    EXPECT_EQ(reloaded.diamMM(3), 3.0);
+    EXPECT_EQ(file.readString(kSection, "COUNT"), "5");
+    EXPECT_EQ(file.readString(kSection, "D5"), "spare set");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, UnreadableCountTest,
+    ::testing::Values(UnreadableCountCase{"Negative", "-1"}, UnreadableCountCase{"Words", "three"},
+                      UnreadableCountCase{"BeyondEveryInteger", "99999999999999999999999"}),
+    [](const auto& info) { return info.param.name; });
+
 } // namespace
 } // namespace kthread
