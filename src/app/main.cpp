@@ -1,8 +1,13 @@
-// Start-up: the language table is filled before any window exists, then the main window runs.
+// Start-up: the language table is filled and the settings file's place decided before any window
+// exists, then the main window runs until it is closed or the session ends the program.
+#include "app/TerminationSignals.h"
 #include "lang/LanguageTable.h"
+#include "storage/ProgramPaths.h"
 #include "window/TfrmRuZede.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,7 +19,25 @@ int main(int argc, char* argv[]) {
     // Without the built-in table every text is empty; the window still works.
     kthread::LoadBuiltInLanguage();
 
+    // Decided once: the window reads and writes this one file for the whole run.
+    const kthread::SettingsFileChoice& settingsFile = kthread::DecideSettingsFile();
+
+    // SIGTERM and SIGHUP quit through the event loop, so the close writes everything once.
+    kthread::TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &kthread::TerminationSignals::terminationRequested, &app,
+                     &QCoreApplication::quit);
+
     kthread::TfrmRuZede window;
     window.show();
+    if (!settingsFile.problem.isEmpty()) {
+        // Said once, at start, while nothing has been lost yet.
+        QTimer::singleShot(0, &window, [&window, &settingsFile] {
+            QMessageBox::warning(
+                &window, window.windowTitle(),
+                QStringLiteral("Settings cannot be saved: %1.\n\nChanges to the probe catalogues "
+                               "and the window placement will not be kept after this session.")
+                    .arg(settingsFile.problem));
+        });
+    }
     return QApplication::exec();
 }

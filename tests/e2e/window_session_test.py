@@ -415,8 +415,12 @@ class ProgramSession:
         runtime = os.path.join(self.work, "runtime")
         os.makedirs(runtime, mode=0o700)
         # A copy, so kthread.ini lands in a folder of its own and nothing else is beside it.
-        executable = shutil.copy2(self.args.program, self.program_folder)
+        self.executable = shutil.copy2(self.args.program, self.program_folder)
         self.x.start(self.args.timeout)
+        self.launch()
+
+    def launch(self):
+        runtime = os.path.join(self.work, "runtime")
         env = self.x.env()
         env.update({
             "HOME": self.home,
@@ -430,8 +434,8 @@ class ProgramSession:
             "LANGUAGE": "",
         })
         self.program = subprocess.Popen(
-            [executable], cwd=self.work, env=env, stdin=subprocess.DEVNULL,
-            stdout=open(self.log_path, "wb"), stderr=subprocess.STDOUT,
+            [self.executable], cwd=self.work, env=env, stdin=subprocess.DEVNULL,
+            stdout=open(self.log_path, "ab"), stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
 
         def window_or_exit():
@@ -489,6 +493,17 @@ class ProgramSession:
         if code != 0:
             raise Failure(f"the program ended with {code}; its output:\n{self.program_output()}")
         return geometry
+
+    def terminate(self):
+        """Ends the program as a session does, with SIGTERM."""
+        self.program.send_signal(signal.SIGTERM)
+        try:
+            code = self.program.wait(self.args.timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program did not end within {self.args.timeout:.0f} s of SIGTERM")
+        if code != 0:
+            raise Failure(f"SIGTERM ended the program with {code} instead of an orderly quit; "
+                          f"its output:\n{self.program_output()}")
 
     def stop(self):
         if self.program and self.program.poll() is None:
@@ -551,6 +566,16 @@ def run(args):
 
             geometry = session.exit_through_button()
             check_files_written(session, geometry)
+
+            # A second run, ended by the session with SIGTERM, writes what a close writes.
+            session.launch()
+            session.click_tool("btnMM")
+            session.copy_report(previous=inch_report)  # the switch back to mm has happened
+            session.terminate()
+            store = read_ini(os.path.join(session.config, "Brellmont", "VuvozeVI.conf"))
+            if store.get("DEFAULT", {}).get("MM_IN") != "0":
+                raise Failure("after SIGTERM the per-user store still holds mm_in="
+                              f"{store.get('DEFAULT', {}).get('MM_IN')}: the close did not run")
         except Failure:
             if session.window and session.x.server and session.x.server.poll() is None:
                 with contextlib.suppress(Exception):
