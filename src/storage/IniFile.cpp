@@ -23,6 +23,20 @@ std::function<void(QSaveFile&)>& BeforeCommitHook() {
     return hook;
 }
 
+QString LockFailure(QLockFile::LockError error) {
+    switch (error) {
+    case QLockFile::LockFailedError:
+        return QStringLiteral("another program keeps the file locked");
+    case QLockFile::PermissionError:
+        return QStringLiteral("the folder cannot be written");
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        break;
+    }
+    return QStringLiteral(
+        "the lock file beside it cannot be written (the folder is missing or the disk is full)");
+}
+
 struct LoadedIni {
     IniDocument document;
     // A new file is written as unmarked UTF-8 with CR LF line ends (see EncodeForWrite).
@@ -142,9 +156,7 @@ bool IniFile::writeStrings(const QString& section,
     QLockFile lock(m_path + kLockFileSuffix);
     lock.setStaleLockTime(kStaleLockMilliseconds);
     if (!lock.tryLock(kLockWaitMilliseconds)) {
-        m_error = lock.error() == QLockFile::LockFailedError
-                      ? QStringLiteral("%1: another program keeps the file locked").arg(m_path)
-                      : QStringLiteral("%1: the folder cannot be written").arg(m_path);
+        m_error = QStringLiteral("%1: %2").arg(m_path, LockFailure(lock.error()));
         return false;
     }
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -54,20 +55,32 @@ protected:
     QString m_path = m_dir.filePath("kthread.ini");
 };
 
-// A file far smaller than the write buffer, and one far larger.
-class FullDiskTest : public IniFileFaultsTest, public ::testing::WithParamInterface<int> {};
+struct FullDiskCase {
+    std::string name;
+    rlim_t bytesTheDiskTakes; // per file
+    int padding;              // bytes added to the old file
+};
 
+void PrintTo(const FullDiskCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FullDiskTest : public IniFileFaultsTest,
+                     public ::testing::WithParamInterface<FullDiskCase> {};
+
+// A disk that takes no byte at all, and one that takes the lock file but not the whole text;
+// each with a text far smaller than the write buffer and one far larger.
 TEST_P(FullDiskTest, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
     QByteArray old = "[SETTINGS]\r\nFormLeft=1\r\n[DIAM_N]\r\nCOUNT=1\r\nD1=0.866\r\n";
-    old += "[PAD]\r\n" + QByteArray(GetParam(), 'x') + "\r\n";
+    old += "[PAD]\r\n" + QByteArray(GetParam().padding, 'x') + "\r\n";
     writeBytes(old);
 
     const ChildOutcome outcome = RunInChild([this] {
-        // The disk takes no further byte; the write must notice instead of being killed.
+        // The write must notice the refusal instead of being killed by it.
         signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 0;
+        limit.rlim_cur = GetParam().bytesTheDiskTakes;
         setrlimit(RLIMIT_FSIZE, &limit);
         return writeOutcome("SETTINGS", "FormLeft", "2");
     });
@@ -79,11 +92,12 @@ TEST_P(FullDiskTest, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
         << "no temporary file left behind";
 }
 
-INSTANTIATE_TEST_SUITE_P(FileSizes, FullDiskTest, ::testing::Values(0, 200 * 1024),
-                         [](const auto& info) {
-                             return info.param == 0 ? std::string("SmallerThanTheBuffer")
-                                                    : std::string("LargerThanTheBuffer");
-                         });
+INSTANTIATE_TEST_SUITE_P(Disks, FullDiskTest,
+                         ::testing::Values(FullDiskCase{"NothingSmallText", 0, 0},
+                                           FullDiskCase{"NothingLargeText", 0, 200 * 1024},
+                                           FullDiskCase{"LockButNotTheSmallText", 512, 2 * 1024},
+                                           FullDiskCase{"LockButNotTheLargeText", 512, 200 * 1024}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(IniFileFaultsTest, FifoIsRefusedWithoutWaitingForAWriter) {
     ASSERT_EQ(mkfifo(m_path.toLocal8Bit().constData(), 0600), 0);
