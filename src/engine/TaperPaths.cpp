@@ -17,7 +17,9 @@ double TaperTerm(const TPitchDiamData& data, const AngleTerms& t) {
     return halfTaper * halfTaper * (data.Pitch / 2) * (t.Ss / t.Cs);
 }
 
-// cos of the half taper angle, by which three wires on the cone read the size inclined.
+// cos of the half taper angle. With three wires the anvil lies on the two wires of one side,
+// along the cone, so the micrometer reads across the cone at the half taper angle: the size at
+// right angles to the axis is the reading divided by this cosine.
 double TaperInclination(const TPitchDiamData& data) {
     return std::cos(std::atan(data.TaperRatio / 2));
 }
@@ -37,7 +39,7 @@ bool SolveTaperSizeGiven(TPitchDiamData& data, const AngleTerms& t, const FpFaul
 
     double x = data.SizeCtr;
     if (data.MeasMode == 1) {
-        x = data.SizeCtr * TaperInclination(data);
+        x = data.SizeCtr / TaperInclination(data);
         if (!scope.Clean(x))
             return false;
     }
@@ -83,7 +85,7 @@ bool SolveTaperPitchDiamGiven(TPitchDiamData& data, const AngleTerms& t,
         return false;
 
     if (data.MeasMode == 1) {
-        double m = data.SizeCtr / TaperInclination(data);
+        double m = data.SizeCtr * TaperInclination(data);
         if (!scope.Clean(m))
             return false;
         data.SizeCtr = m;

@@ -246,8 +246,9 @@ TEST(PitchDiam, TaperTermLowersThePitchDiam) {
     EXPECT_NEAR(flat.PitchDiam - tapered.PitchDiam, term, 1e-12);
 }
 
-// Three wires on a cone read the size along the cone: m cos(atan(T/2)).
-TEST(PitchDiam, TaperThreeWiresReadTheSizeAlongTheCone) {
+// Three wires on a cone: the anvil lies along the cone on two wires, so the reading is taken
+// across the cone and the size at right angles to the axis is m / cos(atan(T/2)).
+TEST(PitchDiam, TaperThreeWiresReadTheSizeAcrossTheCone) {
     TPitchDiamData threeWires = test::MetricThreadOverWires();
     threeWires.ThreadType = 2;
     threeWires.MeasMode = 1;
@@ -256,20 +257,57 @@ TEST(PitchDiam, TaperThreeWiresReadTheSizeAlongTheCone) {
     threeWires.SizeCtr = 19.134;
     TPitchDiamData twoWires = threeWires;
     twoWires.MeasMode = 0;
-    twoWires.SizeCtr = 19.134 * std::cos(std::atan(0.0625 / 2));
+    twoWires.SizeCtr = 19.134 / std::cos(std::atan(0.0625 / 2));
     ASSERT_TRUE(CalcPitchDiam(threeWires));
     ASSERT_TRUE(CalcPitchDiam(twoWires));
     EXPECT_DOUBLE_EQ(threeWires.PitchDiam, twoWires.PitchDiam);
 
-    // And back: the solved size is divided by that cosine before the taper term is added.
+    // And back: the solved size is multiplied by that cosine before the taper term is added.
     threeWires.GivenQty = twoWires.GivenQty = 2;
     ASSERT_TRUE(CalcPitchDiam(threeWires));
     ASSERT_TRUE(CalcPitchDiam(twoWires));
     const double a = threeWires.FlankAngle1;
     const double term = (0.0625 / 2) * (0.0625 / 2) * (threeWires.Pitch / 2) * std::tan(a);
-    EXPECT_NEAR((threeWires.SizeCtr - term) * std::cos(std::atan(0.0625 / 2)),
+    EXPECT_NEAR((threeWires.SizeCtr - term) / std::cos(std::atan(0.0625 / 2)),
                 twoWires.SizeCtr - term, 1e-12);
 }
+
+struct PipeThreadCase {
+    const char* name;
+    double threadsPerInch;
+    double wireInch;
+    double sizeOverInch;
+};
+
+class TaperThreeWireHandbook : public ::testing::TestWithParam<PipeThreadCase> {};
+
+// Taper pipe threads (60 degrees, taper 1:16) over three wires: the handbook's
+// E = 1.00049 M + 0.86603 P - 3.00049 dD. The program adds the helix and the small taper term,
+// together about 1 micrometre at these leads; the reading taken along the axis would be 20 to
+// 60 micrometres off.
+TEST_P(TaperThreeWireHandbook, AgreesWithThePipeThreadFormula) {
+    const PipeThreadCase& c = GetParam();
+    constexpr double kInch = 25.4;
+    TPitchDiamData d{};
+    d.ThreadType = 2;
+    d.GivenQty = 1;
+    d.MeasMode = 1;
+    d.Pitch = kInch / c.threadsPerInch;
+    d.Starts = 1;
+    d.TaperRatio = 1.0 / 16;
+    d.FlankAngle1 = d.FlankAngle2 = 30 * std::acos(-1.0) / 180;
+    d.ProbeDiam = c.wireInch * kInch;
+    d.SizeOver = c.sizeOverInch * kInch;
+    ASSERT_TRUE(CalcPitchDiam(d));
+    const double handbook = 1.00049 * d.SizeOver + 0.86603 * d.Pitch - 3.00049 * d.ProbeDiam;
+    EXPECT_NEAR(d.PitchDiam, handbook, 0.002) << "mm";
+}
+
+INSTANTIATE_TEST_SUITE_P(PipeSizes, TaperThreeWireHandbook,
+                         ::testing::Values(PipeThreadCase{"HalfInch14", 14, 0.04124, 0.83136},
+                                           PipeThreadCase{"OneInch11Half", 11.5, 0.05020, 1.29713},
+                                           PipeThreadCase{"TwoInch11Half", 11.5, 0.05020, 2.35773}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct InclinedCase {
     const char* name;
