@@ -140,9 +140,12 @@ std::vector<std::string> CompleteDesignations(std::string_view prefix, std::size
         return out;
     }
     std::string want = CompletionKey(prefix);
+    // A trailing '-' asks for the classes: the bare size is no longer a candidate.
+    std::size_t last = prefix.find_last_not_of(' ');
+    bool classWanted = last != std::string_view::npos && prefix[last] == '-';
     for (const Entry& e : Catalogue()) {
-        bool baseMatches = StartsWith(e.key, want);
-        bool intoClass = !baseMatches && StartsWith(want, e.key);
+        bool baseMatches = StartsWith(e.key, want) && !(classWanted && e.key == want);
+        bool intoClass = StartsWith(want, e.key);
         if (!baseMatches && !intoClass) {
             continue;
         }

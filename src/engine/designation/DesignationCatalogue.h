@@ -15,7 +15,8 @@ namespace kthread::designation {
 // "m10x1,5", "M10 x 1.5" and "1-1/4" match as "M10x1.5" and "1 1/4" do. A size is offered
 // without its class ("M10x1.5", "1/2-13 UNC", "Tr 24x5"); once the prefix is a whole size,
 // or reaches into the class, the classes defined for it follow, the default classes first
-// ("M10x1.5-6g", "M10x1.5-6H", ...). Every text returned parses with ParseDesignation.
+// ("M10x1.5-6g", "M10x1.5-6H", ...); a prefix ending in '-' asks for the classes only.
+// Every text returned parses with ParseDesignation.
 std::vector<std::string> CompleteDesignations(std::string_view prefix, std::size_t max);
 
 // The comparison key of a text as CompleteDesignations uses it.

@@ -501,17 +501,22 @@ std::optional<UnifiedSizeText> ReadUnifiedSize(Scanner& s) {
 }
 
 std::optional<UnifiedSeries> ReadUnifiedSeries(Scanner& s) {
-    if (s.Accept("UNEF")) {
-        return UnifiedSeries::ExtraFine;
-    }
-    if (s.Accept("UNC")) {
-        return UnifiedSeries::Coarse;
-    }
-    if (s.Accept("UNF")) {
-        return UnifiedSeries::Fine;
-    }
-    if (s.Accept("UN")) {
-        return UnifiedSeries::ConstantPitch;
+    constexpr std::pair<std::string_view, UnifiedSeries> kNames[]{
+        {"UNEF", UnifiedSeries::ExtraFine},
+        {"UNC", UnifiedSeries::Coarse},
+        {"UNF", UnifiedSeries::Fine},
+        {"UN", UnifiedSeries::ConstantPitch},
+    };
+    std::size_t start = s.Position();
+    for (const auto& [name, series] : kNames) {
+        if (s.Accept(name)) {
+            // "UNX" is not "UN" followed by something.
+            if (std::isalpha(static_cast<unsigned char>(s.Peek())) != 0) {
+                s.Rewind(start);
+                return std::nullopt;
+            }
+            return series;
+        }
     }
     return std::nullopt;
 }
@@ -612,7 +617,13 @@ ParseResult ParseUnified(Scanner& s, const std::string& input, Side unstated) {
         }
     }
     if (!size) {
+        // Name the size a standard series knows this thread count for, if any ("1-8 UN").
         const UnifiedSize* c = candidates.front();
+        for (const UnifiedSize* candidate : candidates) {
+            if (tpi && StandardSeriesOf(*candidate, *tpi)) {
+                c = candidate;
+            }
+        }
         std::string what = tpi ? tpiText + " threads per inch" : "no thread count";
         if (tpi && series == UnifiedSeries::ConstantPitch) {
             if (auto standard = StandardSeriesOf(*c, *tpi)) {

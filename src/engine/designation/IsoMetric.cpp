@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace kthread::designation {
 namespace {
@@ -71,25 +72,41 @@ const std::array<IsoMetricSize, 66> kSizes{{
 constexpr std::array<double, 11> kRangeLimits{0.99, 1.4,  2.8,  5.6,  11.2, 22.4,
                                               45.0, 90.0, 180., 355., 600.};
 
-std::optional<double> RangeMean(int diamUm) {
+// The diameter range (lower, upper limit in mm) a nominal diameter belongs to.
+std::optional<std::pair<double, double>> DiamRange(int diamUm) {
     double d = diamUm / 1000.0;
     for (std::size_t i = 1; i < kRangeLimits.size(); ++i) {
         if (d > kRangeLimits[i - 1] && d <= kRangeLimits[i]) {
-            return std::sqrt(kRangeLimits[i - 1] * kRangeLimits[i]);
+            return std::make_pair(kRangeLimits[i - 1], kRangeLimits[i]);
         }
     }
     return std::nullopt;
 }
 
+// Cells of the printed grade-6 table that depart from the formula. Every other grade of these
+// cells, external and internal, is derived from the printed value, so it is the base here too.
+struct PrintedBase {
+    double rangeUpper; // mm
+    int pitch;         // micrometres
+    int td2;           // micrometres
+};
+constexpr std::array<PrintedBase, 4> kPrintedBases{{
+    {5.6, 500, 75},     // formula 78.3 (R40: 80)
+    {5.6, 750, 90},     // formula 92.1 (R40: 95); the 0.7 mm value
+    {355.0, 3000, 250}, // formula 242.8 (R40: 236)
+    {355.0, 4000, 280}, // formula 272.5 (R40: 265)
+}};
+
 // Td2 of grade 6 as the tables print it, the base of every pitch-diameter tolerance.
-int GradeSixTolerance(int diamUm, int pitchUm, double rangeMean) {
-    // The printed table has 75 µm for P = 0.5 mm in the 2.8 to 5.6 mm range, where the formula
-    // gives 78.3 µm (R40: 80); every grade of that cell, external and internal, is built on 75.
-    if (pitchUm == 500 && diamUm > 2800 && diamUm <= 5600) {
-        return 75;
+int GradeSixTolerance(int pitchUm, double rangeLower, double rangeUpper) {
+    for (const PrintedBase& b : kPrintedBases) {
+        if (b.pitch == pitchUm && b.rangeUpper == rangeUpper) {
+            return b.td2;
+        }
     }
     double p = pitchUm / 1000.0;
-    return RoundToR40Term(90.0 * std::pow(p, 0.4) * std::pow(rangeMean, 0.1));
+    double mean = std::sqrt(rangeLower * rangeUpper);
+    return RoundToR40Term(90.0 * std::pow(p, 0.4) * std::pow(mean, 0.1));
 }
 
 double ExternalGradeFactor(int grade) {
@@ -135,11 +152,11 @@ int IsoMetricBasicPitchDiam(int diamUm, int pitchUm) {
 }
 
 std::optional<int> IsoMetricPitchDiamTolerance(Side side, int grade, int diamUm, int pitchUm) {
-    std::optional<double> mean = RangeMean(diamUm);
-    if (!mean || pitchUm <= 0 || !GradeDefined(side, grade, pitchUm)) {
+    auto range = DiamRange(diamUm);
+    if (!range || pitchUm <= 0 || !GradeDefined(side, grade, pitchUm)) {
         return std::nullopt;
     }
-    int base = GradeSixTolerance(diamUm, pitchUm, *mean);
+    int base = GradeSixTolerance(pitchUm, range->first, range->second);
     if (side == Side::External && grade == 6) {
         return base;
     }
