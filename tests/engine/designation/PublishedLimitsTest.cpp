@@ -54,8 +54,8 @@ TEST_P(PublishedLimits, MatchToTheLastPrintedDigit) {
     EXPECT_EQ(Printed(limits->pitchDiamMin, limits->decimals), row.min) << row.source;
     EXPECT_EQ(Printed(limits->pitchDiamMax, limits->decimals), row.max) << row.source;
     double toMm = row.unit == "in" ? 25.4 : 1.0;
-    EXPECT_NEAR(limits->pitchDiamMinMm, std::stod(row.min) * toMm, 1e-9);
-    EXPECT_NEAR(limits->pitchDiamMaxMm, std::stod(row.max) * toMm, 1e-9);
+    EXPECT_NEAR(limits->pitchDiamMinMm, test::ReferenceNumber(row.min) * toMm, 1e-9);
+    EXPECT_NEAR(limits->pitchDiamMaxMm, test::ReferenceNumber(row.max) * toMm, 1e-9);
 }
 
 std::string RowName(const ::testing::TestParamInfo<LimitsRow>& info) {
@@ -101,8 +101,8 @@ std::vector<ToleranceCell> ToleranceCells() {
     for (const auto& row : test::ReadReferenceCsv("iso_pitch_diam_tolerances.csv")) {
         Side side = row.at(0) == "ext" ? Side::External : Side::Internal;
         int firstGrade = side == Side::External ? 3 : 4;
-        int diam = static_cast<int>(std::lround(std::stod(row.at(1)) * 1000));
-        int pitch = static_cast<int>(std::lround(std::stod(row.at(2)) * 1000));
+        int diam = static_cast<int>(std::lround(test::ReferenceNumber(row.at(1)) * 1000));
+        int pitch = static_cast<int>(std::lround(test::ReferenceNumber(row.at(2)) * 1000));
         for (std::size_t i = 3; i < row.size(); ++i) {
             cells.push_back({side, diam, pitch, firstGrade + static_cast<int>(i - 3), row[i]});
         }

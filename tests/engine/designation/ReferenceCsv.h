@@ -2,6 +2,7 @@
 // "# " are comments.
 #pragma once
 
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -9,6 +10,16 @@
 #include <vector>
 
 namespace kthread::designation::test {
+
+// A decimal number with a point, whatever the C locale says.
+inline double ReferenceNumber(const std::string& text) {
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) {
+        throw std::runtime_error("not a number: " + text);
+    }
+    return value;
+}
 
 inline std::vector<std::vector<std::string>> ReadReferenceCsv(const std::string& name) {
     std::string path = std::string(KTHREAD_TEST_DATA_DIR) + "/" + name;
