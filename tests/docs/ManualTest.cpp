@@ -24,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kManuals[] = {"english.html", "german.html", "french.html"};
+const char* const kManuals[] = {"english.html", "german.html", "french.html", "spanish.html"};
 constexpr const char* kReference = "english.html";
 // Every manual carries the worked examples and a batch run.
 constexpr std::size_t kFewestRuns = 6;
