@@ -24,7 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kManuals[] = {"english.html", "german.html", "french.html", "spanish.html"};
+const char* const kManuals[] = {"english.html", "german.html", "french.html", "spanish.html",
+                                "russian.html"};
 constexpr const char* kReference = "english.html";
 // Every manual carries the worked examples and a batch run.
 constexpr std::size_t kFewestRuns = 6;
