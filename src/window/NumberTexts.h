@@ -7,8 +7,6 @@
 
 namespace kthread {
 
-inline constexpr double kMillimetresPerInch = 25.4;
-
 // The current locale's decimal separator ("." or "," in practice).
 QString LocaleDecimalPoint();
 

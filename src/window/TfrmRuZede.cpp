@@ -20,7 +20,6 @@ namespace kthread {
 
 namespace {
 
-constexpr int kGivenSizeOver = 1;   // cbVidVav: the size M over the probes is given
 constexpr int kDefaultMaterial = 1; // cbThrMaterial row shown at start
 constexpr double kDefaultPoisson = 0.3;
 
@@ -127,7 +126,7 @@ void TfrmRuZede::FormShow() {
     RestorePlacement();
     ui.Book->setCurrentIndex(0);
     FDiamLetter = QLatin1Char(DiamLetterOf(ui.cbType->currentIndex()));
-    ui.cbVidVav->setCurrentIndex(kGivenSizeOver);
+    ui.cbVidVav->setCurrentIndex(static_cast<int>(GivenQuantity::SizeOver));
     ui.cbThrMaterial->setCurrentIndex(kDefaultMaterial);
     ui.edSigma->setValue(kDefaultPoisson);
     cbVidVavChange();

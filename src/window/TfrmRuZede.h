@@ -14,6 +14,7 @@
 // (mm/inch) and TfrmRuZedeCatalog.cpp (catalogue tables and the Select command).
 #pragma once
 
+#include "engine/Measurement.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
 #include "window/WindowPlacement.h"
@@ -101,6 +102,7 @@ private:
     void WriteProbeDiam();
 
     // Calculate.
+    MeasurementInputs EnteredMeasurement() const;
     void btnCalcClick();
     void ShowResults(const ResultValues& results);
     void DisplayResults();

@@ -2,7 +2,7 @@
 // picked from the catalogue and the mark of a probe 25 % or more away from the optimum.
 #include "window/TfrmRuZede.h"
 
-#include "engine/PitchDiam.h"
+#include "engine/Measurement.h"
 #include "storage/catalog/ProbeCatalogModel.h"
 #include "window/CatalogPick.h"
 #include "window/NumberTexts.h"
@@ -18,20 +18,14 @@ namespace kthread {
 
 namespace {
 
-constexpr double kMaxPitchMM = 100;
-constexpr double kMaxDegrees = 90;
-constexpr double kMaxMinutes = 59;
 constexpr int kMMDecimals = 5;
 constexpr int kInchDecimals = 6;
 
-bool InRange(double value, double low, double high) {
-    return low <= value && value <= high;
-}
-
 bool AngleInRange(const TQFloatEdit* degrees, const TQFloatEdit* minutes,
                   const TQFloatEdit* seconds) {
-    return InRange(degrees->value(), 0, kMaxDegrees) && InRange(minutes->value(), 0, kMaxMinutes) &&
-           InRange(seconds->value(), 0, kMaxMinutes);
+    return IsWithin(LimitOf(Input::FlankDegrees), degrees->value()) &&
+           IsWithin(LimitOf(Input::FlankMinutes), minutes->value()) &&
+           IsWithin(LimitOf(Input::FlankSeconds), seconds->value());
 }
 
 double AngleOf(const TQFloatEdit* degrees, const TQFloatEdit* minutes, const TQFloatEdit* seconds) {
@@ -47,8 +41,10 @@ bool TfrmRuZede::DerivedInputsComplete() const {
             return false;
         }
     }
-    return InRange(FPitchMM, 0, kMaxPitchMM) && AngleInRange(ui.edA1g, ui.edA1m, ui.edA1s) &&
-           AngleInRange(ui.edA2g, ui.edA2m, ui.edA2s);
+    // A pitch of 0 is accepted here (the values then show as 0); Calculate refuses it.
+    const InputLimit& pitch = LimitOf(Input::Pitch);
+    return pitch.low <= FPitchMM && FPitchMM <= pitch.high &&
+           AngleInRange(ui.edA1g, ui.edA1m, ui.edA1s) && AngleInRange(ui.edA2g, ui.edA2m, ui.edA2s);
 }
 
 void TfrmRuZede::edStapkaChange() {

@@ -18,7 +18,6 @@ namespace kthread {
 
 namespace {
 
-constexpr int kGivenPitchDiamItem = 2;
 constexpr double kDegreesPerRadian = 57.295779513082320877;
 constexpr double kRadiansPerDegree = 0.017453292519943295769;
 constexpr int kTaperRatioDecimals = 5;
@@ -35,7 +34,7 @@ void TfrmRuZede::cbTypeChange() {
     // cylindrical thread: ruby balls, ball captions and catalogue.
     const ThreadTypeTraits& probes = *ThreadTypeInfo(external ? 0 : 1);
     FDiamLetter = QLatin1Char(probes.diamLetter);
-    ui.cbMaterial->setCurrentIndex(probes.probeMaterial);
+    ui.cbMaterial->setCurrentIndex(static_cast<int>(probes.probeMaterial));
     ui.cbMaterial->setEnabled(probes.probeMaterialEnabled);
     ui.lODN->setText(LangText(probes.optimalCaptionText));
     ui.lDN->setText(LangText(probes.diameterCaptionText) + QStringLiteral(" (dD)"));
@@ -46,7 +45,7 @@ void TfrmRuZede::cbTypeChange() {
     ui.cbIzm->setEnabled(traits != nullptr && traits->methodEnabled);
     ui.cbIzm->setCurrentIndex(0);
 
-    ui.cbVidVav->setItemText(kGivenPitchDiamItem, PitchDiamCaption());
+    ui.cbVidVav->setItemText(static_cast<int>(GivenQuantity::PitchDiam), PitchDiamCaption());
     UpdateFigure();
     ui.Panel5->setVisible(traits != nullptr && traits->taperPanelVisible);
 

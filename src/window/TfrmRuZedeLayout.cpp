@@ -39,9 +39,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     return label;
 }
 
-TQFloatEdit* MakeEdit(QWidget* parent, const char* name, NumberKind kind, double minValue,
-                      double maxValue, const char* startText, int width = kValueFieldWidth) {
-    auto* edit = new TQFloatEdit(kind, minValue, maxValue, parent);
+// A numeric field clamped to the accepted range of its input.
+TQFloatEdit* MakeEdit(QWidget* parent, const char* name, NumberKind kind, Input input,
+                      const char* startText, int width = kValueFieldWidth) {
+    const InputLimit& limit = LimitOf(input);
+    auto* edit = new TQFloatEdit(kind, limit.low, limit.high, parent);
     edit->setObjectName(QLatin1String(name));
     edit->setText(QLatin1String(startText));
     edit->setFixedWidth(width);
@@ -161,14 +163,14 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.cbType, row++, 1, 1, 2);
 
     ui.Label3 = MakeLabel(panel, "Label3");
-    ui.edStapka = MakeEdit(panel, "edStapka", decimal, 0, 100, "0");
+    ui.edStapka = MakeEdit(panel, "edStapka", decimal, Input::Pitch, "0");
     ui.Label6 = MakeLabel(panel, "Label6");
     grid->addWidget(ui.Label3, row, 0);
     grid->addWidget(ui.edStapka, row, 1);
     grid->addWidget(ui.Label6, row++, 2);
 
     ui.Label11 = MakeLabel(panel, "Label11");
-    ui.edBrH = MakeEdit(panel, "edBrH", integer, 0, 100, "1");
+    ui.edBrH = MakeEdit(panel, "edBrH", integer, Input::Starts, "1");
     grid->addWidget(ui.Label11, row, 0);
     grid->addWidget(ui.edBrH, row++, 1);
 
@@ -182,16 +184,16 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.Label7, row++, 2);
 
     ui.Label4 = MakeLabel(panel, "Label4");
-    ui.edA1g = MakeEdit(panel, "edA1g", decimal, 0, 90, "30", kDegreeFieldWidth);
-    ui.edA1m = MakeEdit(panel, "edA1m", integer, 0, 59, "0", kMinuteFieldWidth);
-    ui.edA1s = MakeEdit(panel, "edA1s", integer, 0, 59, "0", kMinuteFieldWidth);
+    ui.edA1g = MakeEdit(panel, "edA1g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
+    ui.edA1m = MakeEdit(panel, "edA1m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
+    ui.edA1s = MakeEdit(panel, "edA1s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
     grid->addWidget(ui.Label4, row, 0);
     grid->addWidget(AngleRow(panel, ui.edA1g, ui.edA1m, ui.edA1s), row++, 1, 1, 2);
 
     ui.Label16 = MakeLabel(panel, "Label16");
-    ui.edA2g = MakeEdit(panel, "edA2g", decimal, 0, 90, "30", kDegreeFieldWidth);
-    ui.edA2m = MakeEdit(panel, "edA2m", integer, 0, 59, "0", kMinuteFieldWidth);
-    ui.edA2s = MakeEdit(panel, "edA2s", integer, 0, 59, "0", kMinuteFieldWidth);
+    ui.edA2g = MakeEdit(panel, "edA2g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
+    ui.edA2m = MakeEdit(panel, "edA2m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
+    ui.edA2s = MakeEdit(panel, "edA2s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
     grid->addWidget(ui.Label16, row, 0);
     grid->addWidget(AngleRow(panel, ui.edA2g, ui.edA2m, ui.edA2s), row++, 1, 1, 2);
 
@@ -207,7 +209,7 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.Label8, row++, 2);
 
     ui.lDN = MakeLabel(panel, "lDN");
-    ui.edDiam = MakeEdit(panel, "edDiam", decimal, 0, 100, "0");
+    ui.edDiam = MakeEdit(panel, "edDiam", decimal, Input::ProbeDiam, "0");
     // The mark sits in a box without a layout of its own, so showing and hiding it, which
     // happens on most keystrokes, never sets off a layout pass of the form.
     auto* signBox = new QWidget(panel);
@@ -244,12 +246,12 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.cbThrMaterial, row++, 1, 1, 2);
 
     ui.ULabel2 = MakeLabel(panel, "ULabel2", QStringLiteral("σ"));
-    ui.edSigma = MakeEdit(panel, "edSigma", decimal, 0.01, 1, "1");
+    ui.edSigma = MakeEdit(panel, "edSigma", decimal, Input::ThreadPoisson, "1");
     grid->addWidget(ui.ULabel2, row, 0, Qt::AlignRight);
     grid->addWidget(ui.edSigma, row++, 1);
 
     ui.ULabel3 = MakeLabel(panel, "ULabel3", QStringLiteral("E"));
-    ui.edE = MakeEdit(panel, "edE", decimal, 1, 2000, "250");
+    ui.edE = MakeEdit(panel, "edE", decimal, Input::ThreadModulus, "250");
     ui.ULabel4 = MakeLabel(panel, "ULabel4", QStringLiteral("GPa"));
     grid->addWidget(ui.ULabel3, row, 0, Qt::AlignRight);
     grid->addWidget(ui.edE, row, 1);
@@ -261,14 +263,14 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.cbIzm, row++, 1, 1, 2);
 
     ui.Label5 = MakeLabel(panel, "Label5");
-    ui.edIzmN = MakeEdit(panel, "edIzmN", decimal, 0, 100, "0");
+    ui.edIzmN = MakeEdit(panel, "edIzmN", decimal, Input::Force, "0");
     ui.Label21 = MakeLabel(panel, "Label21", QStringLiteral("N"));
     grid->addWidget(ui.Label5, row, 0);
     grid->addWidget(ui.edIzmN, row, 1);
     grid->addWidget(ui.Label21, row++, 2);
 
     ui.cbVidVav = MakeCombo(panel, "cbVidVav");
-    ui.edIzmSt = MakeEdit(panel, "edIzmSt", decimal, 0, 4000, "0");
+    ui.edIzmSt = MakeEdit(panel, "edIzmSt", decimal, Input::Given, "0");
     ui.Label23 = MakeLabel(panel, "Label23");
     grid->addWidget(ui.cbVidVav, row, 0);
     grid->addWidget(ui.edIzmSt, row, 1);
@@ -285,16 +287,19 @@ QWidget* TfrmRuZede::BuildTaperPanel() {
     ui.taperGrid = grid;
 
     ui.ULabel5 = MakeLabel(panel, "ULabel5");
-    ui.edInIn = MakeEdit(panel, "edInIn", NumberKind::Decimal, 0, 100, "0");
+    ui.edInIn = MakeEdit(panel, "edInIn", NumberKind::Decimal, Input::TaperRatio, "0");
     ui.ULabel8 = MakeLabel(panel, "ULabel8");
     grid->addWidget(ui.ULabel5, 0, 0);
     grid->addWidget(ui.edInIn, 0, 1);
     grid->addWidget(ui.ULabel8, 0, 2);
 
     ui.ULabel6 = MakeLabel(panel, "ULabel6");
-    ui.edBg = MakeEdit(panel, "edBg", NumberKind::Decimal, 0, 90, "0", kDegreeFieldWidth);
-    ui.edBm = MakeEdit(panel, "edBm", NumberKind::Integer, 0, 59, "0", kMinuteFieldWidth);
-    ui.edBs = MakeEdit(panel, "edBs", NumberKind::Integer, 0, 59, "0", kMinuteFieldWidth);
+    ui.edBg =
+        MakeEdit(panel, "edBg", NumberKind::Decimal, Input::TaperDegrees, "0", kDegreeFieldWidth);
+    ui.edBm =
+        MakeEdit(panel, "edBm", NumberKind::Integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
+    ui.edBs =
+        MakeEdit(panel, "edBs", NumberKind::Integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
     grid->addWidget(ui.ULabel6, 1, 0);
     grid->addWidget(AngleRow(panel, ui.edBg, ui.edBm, ui.edBs), 1, 1, 1, 2);
 

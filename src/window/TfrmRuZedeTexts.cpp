@@ -36,7 +36,7 @@ enum Text : int {
     ErrorMessage = 14,
     NewRow = 15,
     DeleteRow = 16,
-    ProbeMaterial = 17,
+    ProbeMaterialCaption = 17,
     Ruby = 19,
     MeasurementMethod = 20,
     FlankAngle = 23,
@@ -55,10 +55,6 @@ enum Text : int {
     HalfTaperAngle = 44,
     Steel = 74,
 };
-
-constexpr int kGivenSizeCtr = 0;
-constexpr int kGivenSizeOver = 1;
-constexpr int kGivenPitchDiam = 2;
 
 QString WithSymbol(int text, const QString& symbol) {
     return LangText(text) + QStringLiteral(" (") + symbol + QLatin1Char(')');
@@ -91,7 +87,7 @@ void TfrmRuZede::ApplyLanguage() {
     ui.Label16->setText(WithSymbol(FlankAngle, LangText(SecondSymbol)));
     ui.ULabel5->setText(LangText(Taper));
     ui.ULabel6->setText(LangText(HalfTaperAngle));
-    ui.Label12->setText(LangText(ProbeMaterial));
+    ui.Label12->setText(LangText(ProbeMaterialCaption));
     ui.ULabel1->setText(LangText(ThreadMaterial));
     ui.Label2->setText(LangText(MeasurementMethod));
     ui.Label5->setText(WithSymbol(MeasuringForce, QStringLiteral("F")));
@@ -153,11 +149,11 @@ void TfrmRuZede::FillMethodItems(int typeIndex) {
 // pitch diameter, with the pitch diameter given it is the size m; the second result is the other
 // size.
 void TfrmRuZede::ApplyGivenQuantityCaptions() {
-    const int given = ui.cbVidVav->currentIndex();
-    const bool sizeOverShown = given == kGivenSizeCtr || given == kGivenPitchDiam;
+    const auto given = static_cast<GivenQuantity>(ui.cbVidVav->currentIndex());
+    const bool sizeOverShown = given == GivenQuantity::SizeCtr || given == GivenQuantity::PitchDiam;
     ui.lVidIzm->setText(
         WithSymbol(MeasurementPD, sizeOverShown ? QStringLiteral("M") : QStringLiteral("m")));
-    if (given == kGivenSizeCtr || given == kGivenSizeOver) {
+    if (given == GivenQuantity::SizeCtr || given == GivenQuantity::SizeOver) {
         ui.lRes4->setText(PitchDiamCaption());
     } else {
         ui.lRes4->setText(WithSymbol(MeasurementPD, QStringLiteral("m")));

@@ -3,6 +3,8 @@
 // degrees, minutes and seconds.
 #pragma once
 
+#include "engine/Measurement.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@ enum class ProbeCatalogue { Wires, Balls };
 // What a thread type (item index of cbType) sets on the window.
 struct ThreadTypeTraits {
     char diamLetter;              // 'd' external, 'D' internal
-    int probeMaterial;            // cbMaterial index: 0 steel, 1 ruby
+    ProbeMaterial probeMaterial;  // cbMaterial item
     bool probeMaterialEnabled;    // internal threads may be probed with either material
     ProbeCatalogue catalogue;     // wires for external, balls for internal threads
     int optimalCaptionText;       // lODN
@@ -23,9 +25,6 @@ struct ThreadTypeTraits {
     bool methodEnabled;           // cbIzm
     bool taperPanelVisible;       // Panel5: the taper ratio is used for external taper only
 };
-
-inline constexpr int kThreadTypeCount = 4;
-inline constexpr int kExternalTaper = 2;
 
 // Empty for an index outside 0 to 3.
 const ThreadTypeTraits* ThreadTypeInfo(int typeIndex);

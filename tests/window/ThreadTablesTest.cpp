@@ -64,7 +64,8 @@ TEST(ThreadTypeTest, ExternalTypesUseWiresAndInternalTypesBalls) {
         EXPECT_EQ(traits->catalogue, external ? ProbeCatalogue::Wires : ProbeCatalogue::Balls);
         EXPECT_EQ(traits->diamLetter, DiamLetterOf(type));
         EXPECT_EQ(traits->probeMaterialEnabled, !external);
-        EXPECT_EQ(traits->taperPanelVisible, type == kExternalTaper);
+        EXPECT_EQ(traits->probeMaterial, DefaultProbeMaterial(static_cast<ThreadType>(type)));
+        EXPECT_EQ(traits->taperPanelVisible, type == static_cast<int>(ThreadType::ExternalTaper));
     }
     EXPECT_EQ(ThreadTypeInfo(-1), nullptr);
     EXPECT_EQ(ThreadTypeInfo(4), nullptr);

@@ -2,16 +2,16 @@
 // result is rounded to double, so 2.54 mm gives the double nearest 0.1 in.
 #pragma once
 
+#include "engine/Measurement.h"
+
 namespace kthread {
 
-inline constexpr long double kMillimetresPerInch = 25.4L;
-
 inline double MillimetresToInches(double mm) {
-    return static_cast<double>(static_cast<long double>(mm) / kMillimetresPerInch);
+    return static_cast<double>(static_cast<long double>(mm) / kMillimetresPerInchExact);
 }
 
 inline double InchesToMillimetres(double inches) {
-    return static_cast<double>(static_cast<long double>(inches) * kMillimetresPerInch);
+    return static_cast<double>(static_cast<long double>(inches) * kMillimetresPerInchExact);
 }
 
 } // namespace kthread
