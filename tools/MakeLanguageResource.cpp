@@ -1,5 +1,6 @@
-// Build step: turns the readable UTF-8 source of the built-in language table into the form the
-// program carries, UTF-16 little-endian with the mark FF FE and every line ended by CR LF.
+// Build step: turns the readable UTF-8 source of a language table (the built-in English table or
+// a language file that ships in Languages/) into the form the program reads, UTF-16
+// little-endian with the mark FF FE and every line ended by CR LF.
 // Usage: kthread_lang_resource_tool SOURCE OUTPUT
 
 #include <QByteArray>
