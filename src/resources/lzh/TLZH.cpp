@@ -55,10 +55,18 @@ std::uint32_t LittleEndian32(const char* bytes) {
 
 } // namespace
 
-qint64 TLZH::Decompress() {
-    if (running_) {
+namespace {
+
+void RefuseNesting(const TLZH& lzh) {
+    if (lzh.Running()) {
         throw std::logic_error("LZH decompression started while one is running");
     }
+}
+
+} // namespace
+
+qint64 TLZH::Decompress() {
+    RefuseNesting(*this);
     // Buffers live for this call only; the instance keeps no pointer to them afterwards.
     struct CallScope {
         TLZH& lzh;
@@ -256,6 +264,7 @@ TLZH& Lzh() {
 }
 
 qint64 LzhDecompress(QIODevice& input, QIODevice& output) {
+    RefuseNesting(Lzh()); // before the running call's streams are touched
     // The instance does not keep the caller's streams past the call.
     struct StreamScope {
         TLZH& lzh;

@@ -32,8 +32,9 @@ public:
 
     // Unpacks from the input stream's current position to the output stream's; returns the
     // bytes written. Throws ELzrw1Exception or ElzhException; the output keeps what was
-    // written before the error.
+    // written before the error. A call from inside the block hook throws std::logic_error.
     qint64 Decompress();
+    bool Running() const { return running_; }
 
 private:
     struct Tables;
