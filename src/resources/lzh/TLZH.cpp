@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QIODevice>
+#include <QtEndian>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -24,7 +25,7 @@ struct TLZH::Tables {
 
 namespace {
 
-// Spare bytes after each block, as the buffers have always had.
+// Each block buffer is allocated with 16 bytes to spare (32,784 bytes).
 constexpr int kBufferSpare = 16;
 
 std::unique_ptr<std::uint8_t[]> AllocateBlock() {
@@ -44,18 +45,6 @@ bool ReadExactly(QIODevice& device, char* data, qint64 size) {
     }
     return true;
 }
-
-std::uint32_t LittleEndian32(const char* bytes) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
-    }
-    return value;
-}
-
-} // namespace
-
-namespace {
 
 void RefuseNesting(const TLZH& lzh) {
     if (lzh.Running()) {
@@ -98,7 +87,7 @@ qint64 TLZH::Decompress() {
     if (!ReadExactly(*input_, header.data() + kMagicBytes, kSizeBytes)) {
         throw ELzrw1Exception(kHeaderReadMessage);
     }
-    const std::uint64_t size = LittleEndian32(header.data() + kMagicBytes);
+    const std::uint64_t size = qFromLittleEndian<std::uint32_t>(header.data() + kMagicBytes);
 
     inBuffer_ = in.get();
     inFill_ = inPos_ = 0;
