@@ -5,12 +5,12 @@
 namespace kthread::uncertainty {
 namespace {
 
-UncertaintySpec Expanded(double U) {
-    return {SpecKind::HalfWidth, U, Distribution::Normal, 2, kInfiniteDof};
+InputUncertainty Expanded(double U) {
+    return {StatedAs::HalfWidth, U, Distribution::Normal, 2, kInfiniteDof};
 }
 
-UncertaintySpec Rectangular(double halfWidth) {
-    return {SpecKind::HalfWidth, halfWidth, Distribution::Rectangular, 2, kInfiniteDof};
+InputUncertainty Rectangular(double halfWidth) {
+    return {StatedAs::HalfWidth, halfWidth, Distribution::Rectangular, 2, kInfiniteDof};
 }
 
 constexpr double kArcMinute = std::numbers::pi / (180 * 60);

@@ -19,7 +19,7 @@
 #pragma once
 
 #include "engine/PitchDiam.h"
-#include "engine/uncertainty/UncertaintySpec.h"
+#include "engine/uncertainty/InputUncertainty.h"
 
 #include <array>
 #include <cstddef>
@@ -47,13 +47,13 @@ inline constexpr std::size_t kInputQuantityCount = 11;
 enum class InputUnit { Millimetre, Radian, Newton, Pascal, Kelvin, PerKelvin };
 InputUnit UnitOf(InputQuantity quantity);
 
-// One uncertainty spec per input quantity, indexed by InputQuantity.
+// One stated uncertainty per input quantity, indexed by InputQuantity.
 struct UncertaintyInputs {
-    std::array<UncertaintySpec, kInputQuantityCount> specs{};
+    std::array<InputUncertainty, kInputQuantityCount> items{};
 
-    UncertaintySpec& operator[](InputQuantity q) { return specs[static_cast<std::size_t>(q)]; }
-    const UncertaintySpec& operator[](InputQuantity q) const {
-        return specs[static_cast<std::size_t>(q)];
+    InputUncertainty& operator[](InputQuantity q) { return items[static_cast<std::size_t>(q)]; }
+    const InputUncertainty& operator[](InputQuantity q) const {
+        return items[static_cast<std::size_t>(q)];
     }
 };
 

@@ -14,10 +14,10 @@ namespace {
 // Draws one input's deviation from its nominal value.
 class InputSampler {
 public:
-    InputSampler(const UncertaintySpec& spec, double standardUncertainty)
-        : distribution_(spec.distribution), u_(standardUncertainty),
-          halfWidth_(HalfWidthFor(spec.distribution, standardUncertainty)),
-          dof_(spec.degreesOfFreedom), student_(std::isfinite(dof_) ? dof_ : 1.0) {}
+    InputSampler(const InputUncertainty& stated, double standardUncertainty)
+        : distribution_(stated.distribution), u_(standardUncertainty),
+          halfWidth_(HalfWidthFor(stated.distribution, standardUncertainty)),
+          dof_(stated.degreesOfFreedom), student_(std::isfinite(dof_) ? dof_ : 1.0) {}
 
     template <class Engine> double Draw(Engine& engine) {
         if (u_ == 0)
@@ -102,12 +102,12 @@ std::optional<MonteCarloResult> PropagateMonteCarlo(const MeasurementModel& mode
     std::vector<double> nominal;
     std::vector<InputSampler> samplers;
     for (const ModelInput& input : inputs) {
-        const UncertaintySpec& spec = model.inputs[input.quantity];
-        const std::optional<double> u = StandardUncertaintyOf(spec);
+        const InputUncertainty& stated = model.inputs[input.quantity];
+        const std::optional<double> u = StandardUncertaintyOf(stated);
         if (!u)
             return std::nullopt;
         nominal.push_back(input.value);
-        samplers.emplace_back(spec, *u);
+        samplers.emplace_back(stated, *u);
     }
     const std::optional<double> centre = EvaluateMeasurand(model, inputs, nominal);
     if (!centre)

@@ -4,7 +4,7 @@
 //
 // Each input is drawn from its own distribution: normal (a scaled and shifted t-distribution
 // when its degrees of freedom are finite), rectangular, triangular or U-shaped (arcsine), all
-// centred on the nominal value with the spec's standard uncertainty.
+// centred on the nominal value with the standard uncertainty stated for it.
 #pragma once
 
 #include "engine/uncertainty/MeasurementModel.h"
@@ -49,7 +49,7 @@ double NumericalTolerance(double standardUncertainty, int digits);
 // Runs batches until twice the standard deviation of the mean of each of the mean, standard
 // deviation and both interval ends over the batches is within stabilityTarget times the
 // tolerance (at least two batches, at least minBatches), or until maxBatches. Empty when the
-// options are unusable, an uncertainty spec is not, or the model has no value for every draw of a
+// options are unusable, a stated uncertainty is not, or the model has no value for every draw of a
 // batch.
 std::optional<MonteCarloResult> PropagateMonteCarlo(const MeasurementModel& model,
                                                     const MonteCarloOptions& options = {});

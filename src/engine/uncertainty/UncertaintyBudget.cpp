@@ -81,10 +81,10 @@ BudgetResult CalcUncertaintyBudget(const MeasurementModel& model, const BudgetOp
     bool edgeWithinU = false;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const ModelInput& input = inputs[i];
-        const UncertaintySpec& spec = model.inputs[input.quantity];
-        const std::optional<double> u = StandardUncertaintyOf(spec);
+        const InputUncertainty& stated = model.inputs[input.quantity];
+        const std::optional<double> u = StandardUncertaintyOf(stated);
         if (!u) {
-            out.error = BudgetError::InvalidSpec;
+            out.error = BudgetError::InvalidUncertainty;
             out.failedInput = input.quantity;
             return out;
         }
@@ -107,9 +107,9 @@ BudgetResult CalcUncertaintyBudget(const MeasurementModel& model, const BudgetOp
         row.quantity = input.quantity;
         row.probe = input.probe;
         row.value = input.value;
-        row.distribution = spec.distribution;
+        row.distribution = stated.distribution;
         row.standardUncertainty = *u;
-        row.degreesOfFreedom = spec.degreesOfFreedom;
+        row.degreesOfFreedom = stated.degreesOfFreedom;
         row.sensitivity = c.value;
         row.contribution = std::abs(c.value) * *u;
         row.acrossStep = c.acrossStep;

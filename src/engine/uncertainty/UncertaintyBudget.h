@@ -62,16 +62,17 @@ inline constexpr double kNearLinearLimit = 0.01;
 
 enum class BudgetError {
     None,
-    InvalidSpec,       // an uncertainty spec is not usable (StandardUncertaintyOf is empty)
-    InvalidOptions,    // coverage factor or probability out of range
-    ModelFailed,       // CalcPitchDiam has no result at the nominal inputs
-    SensitivityFailed, // the model has no value on either side of an input
+    InvalidUncertainty, // a stated uncertainty is not usable (StandardUncertaintyOf is empty)
+    InvalidOptions,     // coverage factor or probability out of range
+    ModelFailed,        // CalcPitchDiam has no result at the nominal inputs
+    SensitivityFailed,  // the model has no value on either side of an input
 };
 
 struct BudgetResult {
     BudgetError error = BudgetError::None;
-    InputQuantity failedInput = InputQuantity::GivenValue; // for InvalidSpec, SensitivityFailed
-    UncertaintyBudget budget;                              // valid when error is None
+    InputQuantity failedInput =
+        InputQuantity::GivenValue; // for InvalidUncertainty, SensitivityFailed
+    UncertaintyBudget budget;      // valid when error is None
 
     explicit operator bool() const { return error == BudgetError::None; }
 };

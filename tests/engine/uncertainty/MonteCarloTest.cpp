@@ -79,10 +79,10 @@ class SampledShape : public ::testing::TestWithParam<ShapeCase> {};
 
 TEST_P(SampledShape, HasTheStandardDeviationAndQuantilesOfItsDistribution) {
     MeasurementModel m = test::WorkedExample();
-    for (UncertaintySpec& spec : m.inputs.specs)
-        spec = {};
+    for (InputUncertainty& stated : m.inputs.items)
+        stated = {};
     const double u = 1e-3;
-    m.inputs[InputQuantity::GivenValue] = {SpecKind::StandardUncertainty, u,
+    m.inputs[InputQuantity::GivenValue] = {StatedAs::StandardUncertainty, u,
                                            GetParam().distribution};
     const double slope = BudgetOf(m).rows.front().sensitivity;
     MonteCarloOptions o;
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
 // t-distribution, and only the t-factor of the budget covers the same interval.
 TEST(GumAgainstMonteCarloTypeA, FewReadingsNeedTheTFactor) {
     MeasurementModel m = test::WorkedExample();
-    m.inputs[InputQuantity::GivenValue] = {SpecKind::StandardUncertainty, 2e-3,
+    m.inputs[InputQuantity::GivenValue] = {StatedAs::StandardUncertainty, 2e-3,
                                            Distribution::Normal, 2, 3};
     const UncertaintyBudget fixed = BudgetOf(m);
     const UncertaintyBudget t = BudgetOf(m, {CoverageRule::StudentT});
@@ -144,7 +144,7 @@ TEST(GumAgainstMonteCarloNonlinear, LargeFlankAngleUncertaintyShiftsTheDistribut
 // is right, but the distribution is flatter than normal, and k = 2 overstates its interval.
 TEST(GumAgainstMonteCarloNonGaussian, DominantRectangularInputMakesKTwoConservative) {
     MeasurementModel m = test::WorkedExample();
-    m.inputs[InputQuantity::GivenValue] = {SpecKind::HalfWidth, 3e-3, Distribution::Rectangular};
+    m.inputs[InputQuantity::GivenValue] = {StatedAs::HalfWidth, 3e-3, Distribution::Rectangular};
     const UncertaintyBudget b = BudgetOf(m);
     EXPECT_TRUE(b.nearLinear);
     const MonteCarloResult mc = Propagate(m, ValidationRun());
@@ -178,9 +178,9 @@ TEST(MonteCarlo, UnusableRunsGiveNoResult) {
     MeasurementModel noProbe = test::WorkedExample();
     noProbe.record.ProbeDiam = 0;
     EXPECT_FALSE(PropagateMonteCarlo(noProbe));
-    MeasurementModel badSpec = test::WorkedExample();
-    badSpec.inputs[InputQuantity::Pitch].value = -1;
-    EXPECT_FALSE(PropagateMonteCarlo(badSpec));
+    MeasurementModel badUncertainty = test::WorkedExample();
+    badUncertainty.inputs[InputQuantity::Pitch].value = -1;
+    EXPECT_FALSE(PropagateMonteCarlo(badUncertainty));
 }
 
 TEST(NumericalTolerance, IsHalfAUnitOfTheLastSignificantDigit) {

@@ -178,9 +178,9 @@ TEST(Budget, PitchDiamGivenEvaluatesTheSizeOverTheWires) {
 // (u_c / u_reading)^4.
 TEST(Budget, EffectiveDegreesOfFreedomAndTheTFactor) {
     MeasurementModel m = WorkedExample();
-    for (UncertaintySpec& spec : m.inputs.specs)
-        spec = {};
-    m.inputs[InputQuantity::GivenValue] = {SpecKind::StandardUncertainty, 0.8e-3,
+    for (InputUncertainty& stated : m.inputs.items)
+        stated = {};
+    m.inputs[InputQuantity::GivenValue] = {StatedAs::StandardUncertainty, 0.8e-3,
                                            Distribution::Normal, 2, 4};
     const BudgetOptions tRule{CoverageRule::StudentT};
     const UncertaintyBudget alone = BudgetOf(m, tRule);
@@ -215,26 +215,23 @@ TEST(Budget, LargeFlankAngleUncertaintyWithBestSizeWiresIsNotNearLinear) {
                 0.01 * std::abs(b.meanShift));
 }
 
-// A steep multi-start thread whose contact angle has no solution below some size m: with the
-// nominal m just above that edge and u(m) reaching over it, the budget still has every slope
+// A steep multi-start thread whose contact angle has no solution below about m = 15.53 mm: with
+// the nominal m just above that edge and u(m) reaching over it, the budget still has every slope
 // but cannot call the model near-linear.
 TEST(Budget, EdgeOfTheModelWithinTheUncertaintyIsNotNearLinear) {
     MeasurementModel m = test::SteepMultiStart();
-    auto hasValue = [&](double size) {
-        MeasurementModel shifted = m;
-        shifted.record.SizeCtr = size;
-        return static_cast<bool>(CalcUncertaintyBudget(shifted));
+    m.record.SizeCtr = 15.535;
+    m.inputs[InputQuantity::GivenValue] = {StatedAs::StandardUncertainty, 0.01};
+    auto hasValueAt = [&](double size) {
+        std::vector<ModelInput> inputs = ModelInputs(m);
+        std::vector<double> x;
+        for (const ModelInput& input : inputs)
+            x.push_back(input.quantity == InputQuantity::GivenValue ? size : input.value);
+        return EvaluateMeasurand(m, inputs, x).has_value();
     };
-    double without = 15.5;
-    double with = 16.0;
-    ASSERT_FALSE(hasValue(without));
-    ASSERT_TRUE(hasValue(with));
-    for (int i = 0; i < 50; ++i) {
-        const double mid = (without + with) / 2;
-        (hasValue(mid) ? with : without) = mid;
-    }
-    m.record.SizeCtr = with + 0.005;
-    m.inputs[InputQuantity::GivenValue] = {SpecKind::StandardUncertainty, 0.01};
+    ASSERT_TRUE(hasValueAt(15.535));
+    ASSERT_FALSE(hasValueAt(15.525));
+
     const UncertaintyBudget b = BudgetOf(m);
     EXPECT_FALSE(b.nearLinear);
     EXPECT_TRUE(std::isinf(b.nonlinearity));
@@ -263,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](MeasurementModel& m, BudgetOptions&) {
                                     m.inputs[InputQuantity::Pitch].value = -1e-3;
                                 },
-                                BudgetError::InvalidSpec},
+                                BudgetError::InvalidUncertainty},
                       ErrorCase{"NoProbe",
                                 [](MeasurementModel& m, BudgetOptions&) { m.record.ProbeDiam = 0; },
                                 BudgetError::ModelFailed},
@@ -281,13 +278,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 BudgetError::InvalidOptions}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Budget, InvalidSpecNamesTheInput) {
+TEST(Budget, InvalidUncertaintyNamesTheInput) {
     MeasurementModel m = WorkedExample();
     m.inputs[InputQuantity::Force].coverageFactor = 0;
     m.inputs[InputQuantity::Force].distribution = Distribution::Normal;
-    m.inputs[InputQuantity::Force].kind = SpecKind::HalfWidth;
+    m.inputs[InputQuantity::Force].kind = StatedAs::HalfWidth;
     const BudgetResult r = CalcUncertaintyBudget(m);
-    EXPECT_EQ(r.error, BudgetError::InvalidSpec);
+    EXPECT_EQ(r.error, BudgetError::InvalidUncertainty);
     EXPECT_EQ(r.failedInput, InputQuantity::Force);
 }
 

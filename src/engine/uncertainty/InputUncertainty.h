@@ -15,7 +15,7 @@ enum class Distribution {
     UShaped,     // arcsine over +-a (a quantity swinging between its limits): u = a / sqrt(2)
 };
 
-enum class SpecKind {
+enum class StatedAs {
     StandardUncertainty, // value is u itself
     HalfWidth,           // value is the half-width a (or U for a normal distribution)
 };
@@ -23,17 +23,17 @@ enum class SpecKind {
 inline constexpr double kInfiniteDof = std::numeric_limits<double>::infinity();
 
 // The value is in the unit of the input it belongs to (mm, rad, N, Pa, K, 1/K).
-struct UncertaintySpec {
-    SpecKind kind = SpecKind::StandardUncertainty;
+struct InputUncertainty {
+    StatedAs kind = StatedAs::StandardUncertainty;
     double value = 0;
     Distribution distribution = Distribution::Normal;
     double coverageFactor = 2;              // only for a normal half-width
     double degreesOfFreedom = kInfiniteDof; // Type B: infinite; Type A: readings - 1
 };
 
-// The standard uncertainty the spec states. Empty when the spec is not usable: a negative or
+// The standard uncertainty of the statement. Empty when it is not usable: a negative or
 // non-finite value, a coverage factor that is not positive, degrees of freedom below 1 or NaN.
-std::optional<double> StandardUncertaintyOf(const UncertaintySpec& spec);
+std::optional<double> StandardUncertaintyOf(const InputUncertainty& stated);
 
 // Half-width a of the distribution whose standard deviation is u (for a normal distribution:
 // u itself, the standard deviation).

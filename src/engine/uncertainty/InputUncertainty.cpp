@@ -1,4 +1,4 @@
-#include "engine/uncertainty/UncertaintySpec.h"
+#include "engine/uncertainty/InputUncertainty.h"
 
 #include <cmath>
 
@@ -22,19 +22,19 @@ double HalfWidthRatio(Distribution distribution) {
 
 } // namespace
 
-std::optional<double> StandardUncertaintyOf(const UncertaintySpec& spec) {
-    if (!std::isfinite(spec.value) || spec.value < 0)
+std::optional<double> StandardUncertaintyOf(const InputUncertainty& stated) {
+    if (!std::isfinite(stated.value) || stated.value < 0)
         return std::nullopt;
-    if (!(spec.degreesOfFreedom >= 1))
+    if (!(stated.degreesOfFreedom >= 1))
         return std::nullopt;
-    if (spec.kind == SpecKind::StandardUncertainty)
-        return spec.value;
-    if (spec.distribution == Distribution::Normal) {
-        if (!std::isfinite(spec.coverageFactor) || !(spec.coverageFactor > 0))
+    if (stated.kind == StatedAs::StandardUncertainty)
+        return stated.value;
+    if (stated.distribution == Distribution::Normal) {
+        if (!std::isfinite(stated.coverageFactor) || !(stated.coverageFactor > 0))
             return std::nullopt;
-        return spec.value / spec.coverageFactor;
+        return stated.value / stated.coverageFactor;
     }
-    return spec.value / HalfWidthRatio(spec.distribution);
+    return stated.value / HalfWidthRatio(stated.distribution);
 }
 
 double HalfWidthFor(Distribution distribution, double standardUncertainty) {
