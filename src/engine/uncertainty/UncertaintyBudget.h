@@ -9,7 +9,7 @@
 // nonlinearity, meanShift and each row's curvature say how far off and where: a caller shows
 // that the interval is not validated and may run PropagateMonteCarlo (MonteCarlo.h), whose
 // interval then decides. The same holds where the model is linear but one non-normal input
-// dominates: u_c stays right, k = 2 covers more than 95.45 %.
+// dominates: u_c stays right, but k = 2 no longer covers 95.45 % (more, for a rectangular one).
 #pragma once
 
 #include "engine/uncertainty/MeasurementModel.h"
