@@ -17,7 +17,7 @@
 #include "engine/Measurement.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
-#include "window/WindowPlacement.h"
+#include "window/PlacementState.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -138,6 +138,7 @@ private:
     void FlushTrackPlacement();
     void FollowWindowManagerState(Qt::WindowStates now);
     void SetStateOwnCommand(Qt::WindowStates state);
+    void ApplyRestoredBounds(const QRect& bounds);
 
     // Copy.
     void btnCopyClick();
@@ -172,12 +173,7 @@ private:
     bool FCataloguesOpen = false;
 
     std::int32_t FCarriedLang = settings::kCarriedLanguageDefault;
-    PlacementRecord FPlacement;
-    // While set, moves and resizes leave FPlacement alone (maximised, minimised, placing).
-    bool FPlacementLock = false;
-    // The bounds FPlacement held before its last tracked change: a window manager may report the
-    // maximised bounds before it reports the maximised state.
-    QRect FBoundsBeforeLastTrack;
+    PlacementState FPlacement;
     // Set while the window changes its own state, so that only the window manager's changes are
     // followed in changeEvent.
     bool FOwnStateChange = false;

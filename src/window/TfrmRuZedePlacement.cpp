@@ -27,20 +27,20 @@ QRect TfrmRuZede::WorkArea() const {
 }
 
 void TfrmRuZede::RestorePlacement() {
-    FPlacement = CentredPlacement(WorkArea());
-    setGeometry(FPlacement.bounds());
+    FPlacement.startCentred(WorkArea());
+    setGeometry(FPlacement.record().bounds());
     // The window keeps its minimum size, so the record takes what the window really got.
-    TrackPlacement();
+    FPlacement.takeGranted(geometry());
 
-    ReadStoredPlacement(IniFile(SettingsFilePath()), FPlacement);
+    ReadStoredPlacement(IniFile(SettingsFilePath()), FPlacement.storedValues());
 
-    FPlacementLock = true;
+    FPlacement.lock();
     {
         const FlagGuard own(FOwnStateChange);
         // The normal bounds are set in every state, so that leaving a minimised or maximised
         // start returns to them.
-        setGeometry(FPlacement.bounds());
-        switch (FPlacement.FFormState) {
+        setGeometry(FPlacement.record().bounds());
+        switch (FPlacement.record().FFormState) {
         case FormState::Minimised:
             setWindowState(Qt::WindowMinimized);
             break;
@@ -52,18 +52,11 @@ void TfrmRuZede::RestorePlacement() {
             break;
         }
     }
-    FPlacementLock = FPlacement.FFormState == FormState::Maximised;
+    FPlacement.finishPlacing();
 }
 
 void TfrmRuZede::TrackPlacement() {
-    if (FPlacementLock || (windowState() & kNotNormal)) {
-        return;
-    }
-    const QRect current = geometry();
-    if (current != FPlacement.bounds()) {
-        FBoundsBeforeLastTrack = FPlacement.bounds();
-        FPlacement.setBounds(current);
-    }
+    FPlacement.track(geometry(), (windowState() & kNotNormal) != 0);
 }
 
 // A change of geometry arrives as a move and a resize (the first one seeing half of the new
@@ -101,29 +94,22 @@ void TfrmRuZede::SetStateOwnCommand(Qt::WindowStates state) {
 }
 
 void TfrmRuZede::btnMaximizeClick() {
-    FPlacementLock = true;
-    if (FPlacement.FFormState == FormState::Normal && !(windowState() & kNotNormal)) {
-        FPlacement.setBounds(geometry());
-    }
-    FPlacement.FFormState = FormState::Maximised;
-    // The lock stays set while the window is maximised.
+    FPlacement.maximise(geometry(), (windowState() & kNotNormal) != 0);
     SetStateOwnCommand((windowState() & ~kNotNormal) | Qt::WindowMaximized);
 }
 
 void TfrmRuZede::btnRestoreClick() {
-    FPlacementLock = true;
-    FPlacement.FFormState = FormState::Normal;
-    {
-        const FlagGuard own(FOwnStateChange);
-        setWindowState(windowState() & ~kNotNormal);
-        setGeometry(FPlacement.bounds());
-    }
-    FPlacementLock = false;
+    ApplyRestoredBounds(FPlacement.restore());
+}
+
+void TfrmRuZede::ApplyRestoredBounds(const QRect& bounds) {
+    const FlagGuard own(FOwnStateChange);
+    setWindowState(windowState() & ~kNotNormal);
+    setGeometry(bounds);
 }
 
 void TfrmRuZede::btnMinimizeClick() {
-    // The lock stays set until the window comes back.
-    FPlacementLock = true;
+    FPlacement.minimise();
     SetStateOwnCommand(windowState() | Qt::WindowMinimized);
 }
 
@@ -139,31 +125,12 @@ void TfrmRuZede::changeEvent(QEvent* event) {
 void TfrmRuZede::FollowWindowManagerState(Qt::WindowStates now) {
     // Geometry reported together with the new state belongs to that state.
     FTrackPending = false;
-    if (now & Qt::WindowMinimized) {
-        FPlacementLock = true;
-        return;
+    const std::optional<QRect> restored = FPlacement.followWindowManager(
+        (now & Qt::WindowMinimized) != 0, (now & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0,
+        geometry());
+    if (restored) {
+        ApplyRestoredBounds(*restored);
     }
-    if (now & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
-        if (FPlacement.FFormState != FormState::Maximised) {
-            // The maximised bounds may have been tracked before the state was reported: the
-            // record then goes back to the bounds it held before.
-            if (FPlacement.bounds() == geometry() && FBoundsBeforeLastTrack.isValid()) {
-                FPlacement.setBounds(FBoundsBeforeLastTrack);
-            }
-            FPlacement.FFormState = FormState::Maximised;
-        }
-        FPlacementLock = true;
-        return;
-    }
-    if (FPlacement.FFormState == FormState::Maximised) {
-        // Back from maximised: to the bounds the record keeps, as the restore command does.
-        btnRestoreClick();
-        return;
-    }
-    // Back from minimised to a normal window (also one that started minimised).
-    FPlacement.FFormState = FormState::Normal;
-    FPlacementLock = false;
-    TrackPlacement();
 }
 
 } // namespace kthread

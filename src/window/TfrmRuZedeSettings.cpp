@@ -100,7 +100,7 @@ void TfrmRuZede::SaveSelections() const {
 
 void TfrmRuZede::SavePlacement() const {
     IniFile file(SettingsFilePath());
-    if (!WritePlacement(file, FPlacement)) {
+    if (!WritePlacement(file, FPlacement.record())) {
         // The previous file stays as it was; the window is closing, so say it where it cannot
         // block the close.
         qWarning().noquote() << QStringLiteral("The window placement was not saved to %1: %2")
