@@ -41,6 +41,9 @@ QImage Decode(const QByteArray& data, std::uint8_t kind) {
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
+    // Pictures of a holder are figures a few hundred pixels square; a header that claims a far
+    // larger picture is a load failure rather than a large allocation.
+    reader.setAllocationLimit(TPicItem::kMaxGraphicMegabytes);
     QImage image;
     if (!reader.read(&image)) {
         return {};

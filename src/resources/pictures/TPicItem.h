@@ -28,9 +28,12 @@ class TPicItem {
 public:
     static constexpr int kNameSize = 261;
     static constexpr int kHeaderSize = kNameSize + 1 + 4;
+    // A graphic that would take more memory than this once decoded fails to load.
+    static constexpr int kMaxGraphicMegabytes = 32;
 
     TPicItem() = default;
-    // Decodes `data` by the class that `kind` selects; a failure leaves the graphic empty.
+    // Decodes `data` by the class that `kind` selects; a failure, also a graphic larger than
+    // kMaxGraphicMegabytes decoded, leaves the graphic empty.
     TPicItem(QByteArray name, std::uint8_t kind, QByteArray data);
 
     const QByteArray& Name() const { return FName; }

@@ -2,6 +2,7 @@
 #include "PictureSamples.h"
 #include "resources/pictures/TPicItem.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <string>
@@ -112,6 +113,21 @@ TEST(PicItemTest, DataOfAnotherFormatThanItsKindGivesNoGraphic) {
     QByteArray cut = SampleData(PicKind::Png);
     cut.chop(cut.size() / 2);
     EXPECT_FALSE(TPicItem("x", KindByte(PicKind::Png), cut).HasGraphic());
+}
+
+TEST(PicItemTest, AGraphicTooLargeToDecodeGivesNoGraphic) {
+    // 32-bit pixels: 2800 x 2800 stays below the limit, 3000 x 3000 goes beyond it.
+    const auto encoded = [](int side) {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        return bytes;
+    };
+    EXPECT_TRUE(TPicItem("x", KindByte(PicKind::Png), encoded(2800)).HasGraphic());
+    EXPECT_FALSE(TPicItem("x", KindByte(PicKind::Png), encoded(3000)).HasGraphic());
 }
 
 TEST(PicItemTest, ACutPropertyIsRefusedAtEveryLength) {
