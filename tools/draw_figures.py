@@ -555,7 +555,8 @@ def seat_probes(fig, upper, lower, upper_xs, lower_xs, symbol_at):
             carries_symbol = (band, xg) == symbol_at
             probe(fig, band.seat(xg), mark=not carries_symbol)
             if carries_symbol:
-                label(fig, band.seat(xg), "dD", boxed=False)
+                # Nudged off the pitch line, which crosses the probe beside its centre.
+                label(fig, add(band.seat(xg), (0.0, 4.0 * band.opening)), "dD", boxed=False)
 
 
 def perpendicular_wires(name, title, upper_xs, slope=0.0):
