@@ -14,6 +14,7 @@ class QWidget;
 namespace kthread {
 
 class CatalogPage;
+class TPaintBox;
 class TQFloatEdit;
 
 struct FormControls {
@@ -102,7 +103,7 @@ struct FormControls {
 
     // Notebook.
     QTabWidget* Book = nullptr;
-    QWidget* pbImage = nullptr;
+    TPaintBox* pbImage = nullptr; // the schematic figure
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;
 };

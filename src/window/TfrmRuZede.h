@@ -11,7 +11,8 @@
 // TfrmRuZedeLayout.cpp (building the form), TfrmRuZedeTexts.cpp (language texts),
 // TfrmRuZedeInputs.cpp (selectors, taper pair, given quantity), TfrmRuZedeDerived.cpp (lead,
 // optimal probe, catalogue pick), TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp
-// (mm/inch) and TfrmRuZedeCatalog.cpp (catalogue tables and the Select command).
+// (mm/inch), TfrmRuZedeCatalog.cpp (catalogue tables and the Select command) and
+// TfrmRuZedeFigure.cpp (the schematic figure).
 #pragma once
 
 #include "engine/Measurement.h"
@@ -26,9 +27,12 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
+
 namespace kthread {
 
 class ProbeCatalogModel;
+class TPicHolder;
 
 class TfrmRuZede : public QMainWindow {
     Q_OBJECT
@@ -72,6 +76,7 @@ private:
     QWidget* BuildTaperPanel();
     QWidget* BuildResultPanel();
     QWidget* BuildNotebook();
+    QWidget* BuildFigurePage(QWidget* parent);
     void ConnectHandlers();
     void FitToDesktop();
     void FormShow();
@@ -91,6 +96,7 @@ private:
     void edIzmNChange();
     void edIzmStKeyPress(int key);
     void UpdateFigure();
+    void pbImagePaint(QPainter& painter);
     void ClearResults();
 
     // Lead, optimal probe diameter and catalogue pick.
@@ -151,6 +157,7 @@ private:
     FormControls ui;
     ProbeCatalogModel* mdDiamOut = nullptr;
     ProbeCatalogModel* mdDiamIn = nullptr;
+    TPicHolder* PicHolder1 = nullptr; // the schematic figures, by name
     QIcon FMillimetreIcon;
     QIcon FInchIcon;
     MessageHook FMessageHook;

@@ -6,6 +6,7 @@
 #include "lang/LanguageTable.h"
 #include "window/FlagGuard.h"
 #include "window/NumberTexts.h"
+#include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
 #include "window/ThreadTables.h"
 #include "window/catalog/CatalogPage.h"
@@ -135,11 +136,7 @@ void TfrmRuZede::UpdateFigure() {
     if (name.empty()) {
         return;
     }
-    const QString figure = QString::fromStdString(name);
-    ui.pbImage->setToolTip(figure);
-    if (auto* placeholder = qobject_cast<QLabel*>(ui.pbImage)) {
-        placeholder->setText(figure);
-    }
+    ui.pbImage->setToolTip(QString::fromStdString(name));
     ui.pbImage->update();
 }
 

@@ -339,13 +339,7 @@ QWidget* TfrmRuZede::BuildNotebook() {
     book->setObjectName(QStringLiteral("Book"));
     ui.Book = book;
 
-    // The schematic figure is drawn by a later addition; until then the page names the set-up.
-    auto* figure = new QLabel(book);
-    figure->setObjectName(QStringLiteral("pbImage"));
-    figure->setAlignment(Qt::AlignCenter);
-    figure->setStyleSheet(QStringLiteral("QLabel { color: #707070; }"));
-    ui.pbImage = figure;
-    book->addTab(figure, QString());
+    book->addTab(BuildFigurePage(book), QString());
 
     ui.catalogPage = new CatalogPage(book);
     ui.catalogPage->setObjectName(QStringLiteral("pgCatalog"));
