@@ -1,14 +1,13 @@
 // The real kthread-calc program, run with arguments and standard input.
 #include "engine/NumberText.h"
+#include "support/ProgramRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,47 +26,11 @@ const std::string kWorkedExampleLine = R"({"GivenQty": 1, "Pitch": 1.5, "Starts"
                                        R"("FlankAngle2": 0.5235987755982988, )"
                                        R"("ProbeDiam": 0.866, "SizeOver": 20})";
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using RunResult = kthread::testing::ProgramRun;
+using kthread::testing::ShellQuoted;
 
 RunResult RunCalc(const std::vector<std::string>& args, const std::string& input = "") {
-    static int counter = 0;
-    const fs::path dir =
-        fs::temp_directory_path() /
-        ("kthread-calc-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::create_directories(dir);
-    std::ofstream(dir / "in", std::ios::binary) << input;
-    std::string command = ShellQuoted(KTHREAD_CALC_PATH);
-    for (const std::string& arg : args) {
-        command += " " + ShellQuoted(arg);
-    }
-    command += " <" + ShellQuoted(dir / "in") + " >" + ShellQuoted(dir / "out") + " 2>" +
-               ShellQuoted(dir / "err");
-    const int status = std::system(command.c_str());
-    RunResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFile(dir / "out");
-    result.err = ReadFile(dir / "err");
-    fs::remove_all(dir);
-    return result;
+    return kthread::testing::RunProgram(KTHREAD_CALC_PATH, args, input);
 }
 
 const std::vector<std::string> kWorkedExample{
