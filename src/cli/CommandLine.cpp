@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,14 @@ int RunSingle(const MeasurementRequest& request) {
 
 int RunBatchMode(LineProcessor& processor) {
     std::fflush(stdout); // nothing may be buffered ahead of the direct writes
-    const BatchResult result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+    BatchResult result;
+    try {
+        result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+    } catch (const std::bad_alloc&) {
+        // A line that runs out of memory is that line's error; this is the run's own memory.
+        std::fprintf(stderr, "%s: out of memory; the output is incomplete\n", kProgram);
+        return kExitNoSolution;
+    }
     const BatchSummary& summary = result.summary;
     if (!summary.fatalError.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, summary.fatalError.c_str());

@@ -1,5 +1,6 @@
 #include "cli/CsvCells.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -21,16 +22,18 @@ std::string_view TrimCell(std::string_view cell) {
 
 } // namespace
 
-void SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells) {
+std::size_t SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells,
+                         std::size_t maxCells) {
     cells.clear();
-    while (true) {
+    while (cells.size() < maxCells) {
         const std::size_t comma = line.find(',');
         cells.push_back(TrimCell(line.substr(0, comma)));
         if (comma == std::string_view::npos) {
-            return;
+            return cells.size();
         }
         line.remove_prefix(comma + 1);
     }
+    return cells.size() + 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
 }
 
 std::optional<double> ParseCsvNumber(std::string_view cell) {

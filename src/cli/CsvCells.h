@@ -10,8 +10,11 @@
 namespace kthread::cli {
 
 // Cuts the line at every comma and trims each cell (blanks, tabs, one pair of enclosing quotes).
-// `cells` is reused between calls to spare allocations.
-void SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells);
+// Keeps at most `maxCells` cells in `cells` and only counts the rest, so that a line of nothing
+// but commas costs no memory; returns the line's number of cells. `cells` is reused between
+// calls to spare allocations.
+std::size_t SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells,
+                         std::size_t maxCells);
 
 // Reads a whole cell as a finite double; an optional leading '+' is allowed.
 std::optional<double> ParseCsvNumber(std::string_view cell);

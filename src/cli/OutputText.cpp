@@ -1,13 +1,13 @@
 #include "cli/OutputText.h"
 
+#include "cli/InputLimits.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace kthread::cli {
 
 namespace {
-
-constexpr std::size_t kQuoteLimit = 40;
 
 void AppendHexByte(std::string& out, unsigned char byte) {
     constexpr char kDigits[] = "0123456789ABCDEF";
@@ -47,9 +47,9 @@ std::string PrintableAscii(std::string_view text) {
 }
 
 std::string QuoteInput(std::string_view text) {
-    const bool cut = text.size() > kQuoteLimit;
+    const bool cut = text.size() > kMaxEchoBytes;
     std::string out = "\"";
-    for (const char c : text.substr(0, kQuoteLimit)) {
+    for (const char c : text.substr(0, kMaxEchoBytes)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
             AppendHexByte(out, byte);

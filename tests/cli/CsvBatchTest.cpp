@@ -2,6 +2,7 @@
 #include "cli/CsvBatch.h"
 #include "cli/BatchRun.h"
 #include "cli/CsvCells.h"
+#include "cli/InputLimits.h"
 #include "cli/RecordFields.h"
 
 #include <gtest/gtest.h>
@@ -201,8 +202,49 @@ INSTANTIATE_TEST_SUITE_P(Rows, CsvNumberCell,
 
 TEST(CsvCells, SplitsAtEveryCommaAndTrimsEachCell) {
     std::vector<std::string_view> cells;
-    SplitCsvLine(" a ,\"b\",,\t c\t,", cells);
+    EXPECT_EQ(SplitCsvLine(" a ,\"b\",,\t c\t,", cells, 10), 5U);
     EXPECT_EQ(cells, (std::vector<std::string_view>{"a", "b", "", "c", ""}));
+}
+
+TEST(CsvCells, KeepsNoMoreCellsThanAskedButCountsThemAll) {
+    std::vector<std::string_view> cells;
+    EXPECT_EQ(SplitCsvLine("1,2,3,4,5", cells, 2), 5U);
+    EXPECT_EQ(cells, (std::vector<std::string_view>{"1", "2"}));
+    EXPECT_EQ(SplitCsvLine(std::string(100000, ','), cells, 3), 100001U);
+    EXPECT_EQ(cells.size(), 3U);
+    EXPECT_EQ(SplitCsvLine("", cells, 0), 1U);
+    EXPECT_TRUE(cells.empty());
+}
+
+TEST(CsvBatch, LongRowsAreErrorRowsAndTheRestGoesOn) {
+    const std::string commas(kMaxLineBytes, ',');
+    const std::string input =
+        "Pitch,ProbeDiam,SizeOver\n" + commas + "\n" + commas + ",\n" + "1.5,0.866,20\n";
+    CsvBatch batch;
+    std::string out;
+    const BatchResult result = RunBatchOnText(batch, input, out);
+    std::istringstream stream(out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 4U);
+    EXPECT_EQ(lines[1],
+              "line,2,\"expected 3 values, found " + std::to_string(kMaxLineBytes + 1) + "\"");
+    EXPECT_EQ(lines[2], "line,3,\"" + std::string(kLineTooLongMessage) + "\"");
+    EXPECT_TRUE(lines[3].starts_with("0,0,0,1.5,")) << lines[3];
+    EXPECT_EQ(result.summary.errorLines, 2U);
+    EXPECT_EQ(result.summary.records, 1U);
+}
+
+TEST(CsvBatch, AHeaderOverTheLimitStopsTheRun) {
+    CsvBatch batch;
+    std::string out;
+    const BatchResult result =
+        RunBatchOnText(batch, "\n" + std::string(kMaxLineBytes + 1, ' ') + "\n1\n", out);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(result.summary.fatalError,
+              "line 2: " + std::string(kLineTooLongMessage) + " in the CSV header");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // JSON Lines batch: exact numbers, defaults, selector pass-through and per-line errors.
 #include "cli/JsonlBatch.h"
 #include "cli/BatchRun.h"
+#include "cli/InputLimits.h"
 #include "cli/JsonRecordReader.h"
 #include "cli/RecordFields.h"
 #include "cli/RecordWriters.h"
@@ -275,6 +276,19 @@ TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
     EXPECT_EQ(output.lines[3].at("line"), 6);
     EXPECT_EQ(output.result.summary.errorLines, 2U);
     EXPECT_NE(output.result.ExitCode(), 0);
+}
+
+TEST(JsonlBatch, ALineOverTheLimitIsAShortErrorLineAndTheRestGoesOn) {
+    const std::string longNumber = "{\"Pitch\": " + std::string(kMaxLineBytes, '1') + "}";
+    const BatchOutput output = RunJsonl(kWorkedExampleLine + "\n" + longNumber + "\n" +
+                                        kWorkedExampleLine + "\n" + longNumber);
+    ASSERT_EQ(output.lines.size(), 4U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    const json tooLong{{"line", 2}, {"error", "line too long (more than 1048576 bytes)"}};
+    EXPECT_EQ(output.lines[1], tooLong);
+    EXPECT_EQ(output.lines[2], output.lines[0]);
+    EXPECT_EQ(output.lines[3].at("line"), 4);
+    EXPECT_EQ(output.result.summary.errorLines, 2U);
 }
 
 TEST(JsonlBatch, IgnoresAByteOrderMarkAtTheStart) {
