@@ -17,9 +17,43 @@ using nlohmann::json;
 
 // Event handler for json::sax_parse that stores values straight into the record, so a line
 // costs no document tree.
+// What the JSON library's syntax errors mean, in this program's words: a fragment of the
+// library's message and the reason given instead. The first fragment found decides, so a
+// fragment comes before any that it contains ("unexpected end of input" before "; expected
+// end of input").
+struct SyntaxReason {
+    std::string_view fragment;
+    std::string_view reason;
+};
+
+constexpr SyntaxReason kSyntaxReasons[] = {
+    {"unexpected end of input", "the line ends before the object does"},
+    {"; expected end of input", "text after the end of the object"},
+    {"control character", "an unescaped control character inside a string"},
+    {"ill-formed UTF-8", "a string that is not valid UTF-8"},
+    {"missing closing quote", "a string without its closing quote"},
+    {"invalid string", "an invalid escape sequence in a string"},
+    {"invalid number", "a malformed number"},
+    {"invalid literal", "text that is not a JSON value"},
+    {"; expected string literal", "expected a key in double quotes"},
+    {"; expected ':'", "expected ':' after the key"},
+    {"; expected '}'", "expected ',' or '}' after a value"},
+    {"; expected '[', '{', or a literal", "expected a JSON object"},
+};
+
+std::string_view SyntaxReasonFor(std::string_view libraryMessage) {
+    for (const SyntaxReason& entry : kSyntaxReasons) {
+        if (libraryMessage.find(entry.fragment) != std::string_view::npos) {
+            return entry.reason;
+        }
+    }
+    return "unexpected text";
+}
+
 class RecordSaxHandler {
 public:
-    explicit RecordSaxHandler(TPitchDiamData& record) : record_(record) {}
+    RecordSaxHandler(std::string_view text, TPitchDiamData& record)
+        : text_(text), record_(record) {}
 
     const std::string& error() const { return error_; }
 
@@ -35,7 +69,7 @@ public:
         return Number(static_cast<double>(value), [value] { return std::to_string(value); });
     }
     bool number_float(json::number_float_t value, const std::string& text) {
-        return Number(value, [&text] { return PrintableAscii(text); });
+        return Number(value, [&text] { return EchoInput(text); });
     }
 
     bool start_object(std::size_t /*size*/) {
@@ -66,18 +100,22 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string& /*lastToken*/,
+    // `position` counts bytes from 1 up to the one where reading failed (one past the end when
+    // the text ran out). The library's own text is never passed on: it names the library's
+    // internals and may repeat the input without limit.
+    bool parse_error(std::size_t position, const std::string& lastToken,
                      const nlohmann::detail::exception& failure) {
-        // The library's text starts with "[json.exception...] parse error at line 1, column N: ";
-        // the line is ours to count, so keep only the reason.
-        std::string_view reason = failure.what();
-        const auto column = reason.find("column ");
-        const auto colon = reason.find(": ", column == std::string_view::npos ? 0 : column);
-        if (colon != std::string_view::npos) {
-            reason.remove_prefix(colon + 2);
+        if (failure.id == kNumberOverflowId) {
+            return depth_ == 0 ? Unexpected("a number")
+                               : Fail(std::string(RecordFields()[field_].name) +
+                                      ": number out of range " + QuoteInput(lastToken));
         }
-        return Fail("invalid JSON at byte " + std::to_string(position) + ": " +
-                    PrintableAscii(reason));
+        std::string message = "invalid JSON at byte " + std::to_string(position) + ": " +
+                              std::string(SyntaxReasonFor(failure.what()));
+        if (position >= 1 && position <= text_.size()) {
+            message += " (" + QuoteInput(text_.substr(position - 1)) + ")";
+        }
+        return Fail(std::move(message));
     }
 
 private:
@@ -115,6 +153,10 @@ private:
         return false;
     }
 
+    // The library's id for a number too large for a double.
+    static constexpr int kNumberOverflowId = 406;
+
+    std::string_view text_;
     TPitchDiamData& record_;
     std::string error_;
     int depth_ = 0;
@@ -270,7 +312,11 @@ std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData&
 }
 
 std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record) {
-    RecordSaxHandler handler(record);
+    // The JSON library takes a NUL byte for the end of the text and would ignore the rest.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        return "invalid JSON at byte " + std::to_string(nul + 1) + ": a NUL byte";
+    }
+    RecordSaxHandler handler(text, record);
     const bool parsed = json::sax_parse(text.data(), text.data() + text.size(), &handler);
     if (parsed) {
         return std::nullopt;
