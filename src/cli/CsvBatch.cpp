@@ -1,6 +1,7 @@
 #include "cli/CsvBatch.h"
 
 #include "cli/CsvCells.h"
+#include "cli/NumberReading.h"
 #include "cli/OutputText.h"
 #include "cli/RecordFields.h"
 #include "cli/RecordWriters.h"
@@ -83,17 +84,15 @@ std::optional<std::string> CsvBatch::FillRecord(TPitchDiamData& record,
     for (std::size_t column = 0; column < columns_.size(); ++column) {
         const FieldInfo& field = RecordFields()[columns_[column]];
         const std::string_view cell = cells_[column];
-        const auto value = ParseCsvNumber(cell);
-        if (!value) {
-            return std::string(field.name) + ": " +
-                   (cell.empty() ? std::string("empty value")
-                                 : "malformed number " + QuoteInput(cell));
+        const NumberReading reading = ReadNumber(cell);
+        if (!reading.ok()) {
+            return std::string(field.name) + ": " + DescribeNumberProblem(reading.problem, cell);
         }
         if (field.kind == FieldKind::Number) {
-            record.*field.number = *value;
+            record.*field.number = reading.value;
             continue;
         }
-        const auto selector = SelectorFromNumber(*value);
+        const auto selector = SelectorFromNumber(reading.value);
         if (!selector) {
             return std::string(field.name) + ": must be a whole number from 0 to 255, got " +
                    QuoteInput(cell);

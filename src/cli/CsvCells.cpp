@@ -1,8 +1,6 @@
 #include "cli/CsvCells.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 namespace kthread::cli {
 
@@ -34,19 +32,6 @@ std::size_t SplitCsvLine(std::string_view line, std::vector<std::string_view>& c
         line.remove_prefix(comma + 1);
     }
     return cells.size() + 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
-}
-
-std::optional<double> ParseCsvNumber(std::string_view cell) {
-    if (cell.size() > 1 && cell.front() == '+' && cell[1] != '-' && cell[1] != '+') {
-        cell.remove_prefix(1);
-    }
-    double value = 0;
-    const char* end = cell.data() + cell.size();
-    const auto result = std::from_chars(cell.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 } // namespace kthread::cli

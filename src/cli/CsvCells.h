@@ -1,9 +1,7 @@
-// Splitting and reading the cells of one CSV line: comma-separated, '.' decimal mark, blanks
-// around a cell ignored, a cell may sit in double quotes.
+// Splitting the cells of one CSV line: comma-separated, blanks around a cell ignored, a cell may
+// sit in double quotes. A cell's number is read by ReadNumber (cli/NumberReading.h).
 #pragma once
 
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,8 +13,5 @@ namespace kthread::cli {
 // calls to spare allocations.
 std::size_t SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells,
                          std::size_t maxCells);
-
-// Reads a whole cell as a finite double; an optional leading '+' is allowed.
-std::optional<double> ParseCsvNumber(std::string_view cell);
 
 } // namespace kthread::cli

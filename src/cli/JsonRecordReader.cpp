@@ -1,11 +1,11 @@
 #include "cli/JsonRecordReader.h"
 
+#include "cli/NumberReading.h"
 #include "cli/OutputText.h"
 #include "cli/RecordFields.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -68,8 +68,14 @@ public:
     bool number_unsigned(json::number_unsigned_t value) {
         return Number(static_cast<double>(value), [value] { return std::to_string(value); });
     }
-    bool number_float(json::number_float_t value, const std::string& text) {
-        return Number(value, [&text] { return EchoInput(text); });
+    // The library reads the value itself; it is read again by the one number rule, which also
+    // refuses a number too small to be told from 0.
+    bool number_float(json::number_float_t /*value*/, const std::string& text) {
+        const NumberReading reading = ReadNumber(text);
+        if (!reading.ok()) {
+            return NumberRefused(reading.problem, text);
+        }
+        return Number(reading.value, [&text] { return EchoInput(text); });
     }
 
     bool start_object(std::size_t /*size*/) {
@@ -106,9 +112,7 @@ public:
     bool parse_error(std::size_t position, const std::string& lastToken,
                      const nlohmann::detail::exception& failure) {
         if (failure.id == kNumberOverflowId) {
-            return depth_ == 0 ? Unexpected("a number")
-                               : Fail(std::string(RecordFields()[field_].name) +
-                                      ": number out of range " + QuoteInput(lastToken));
+            return NumberRefused(NumberProblem::OutOfRange, lastToken);
         }
         std::string message = "invalid JSON at byte " + std::to_string(position) + ": " +
                               std::string(SyntaxReasonFor(failure.what()));
@@ -135,6 +139,14 @@ private:
         }
         record_.*field.selector = *selector;
         return true;
+    }
+
+    bool NumberRefused(NumberProblem problem, std::string_view text) {
+        if (depth_ == 0) {
+            return Unexpected("a number");
+        }
+        return Fail(std::string(RecordFields()[field_].name) + ": " +
+                    DescribeNumberProblem(problem, text));
     }
 
     bool Unexpected(const std::string& what) {
@@ -168,52 +180,9 @@ bool IsJsonBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 const char* SkipBlanks(const char* p, const char* end) {
     while (p != end && IsJsonBlank(*p)) {
         ++p;
-    }
-    return p;
-}
-
-const char* SkipDigits(const char* p, const char* end) {
-    while (p != end && IsDigit(*p)) {
-        ++p;
-    }
-    return p;
-}
-
-// End of the JSON number that starts at p, or nullptr when none does. The grammar is checked
-// here because std::from_chars also takes forms JSON does not ("01", "1.", ".5", "inf").
-const char* ScanJsonNumber(const char* p, const char* end, bool& integral) {
-    integral = true;
-    if (p != end && *p == '-') {
-        ++p;
-    }
-    if (p == end || !IsDigit(*p)) {
-        return nullptr;
-    }
-    p = *p == '0' ? p + 1 : SkipDigits(p, end);
-    if (p != end && *p == '.') {
-        integral = false;
-        if (++p == end || !IsDigit(*p)) {
-            return nullptr;
-        }
-        p = SkipDigits(p, end);
-    }
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        integral = false;
-        ++p;
-        if (p != end && (*p == '+' || *p == '-')) {
-            ++p;
-        }
-        if (p == end || !IsDigit(*p)) {
-            return nullptr;
-        }
-        p = SkipDigits(p, end);
     }
     return p;
 }
@@ -246,28 +215,21 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
         return nullptr;
     }
     p = SkipBlanks(p + 1, end);
-    bool integral = true;
-    const char* numberEnd = ScanJsonNumber(p, end, integral);
-    if (numberEnd == nullptr) {
-        return nullptr;
-    }
-    double value = 0;
-    const auto parsed = std::from_chars(p, numberEnd, value);
-    if (parsed.ec != std::errc() || parsed.ptr != numberEnd) {
-        return nullptr; // out of range: the full reader says so
-    }
-    if (integral && value == 0) {
-        value = 0; // "-0" is the integer 0 to the full reader: no sign
+    std::size_t length = 0;
+    const NumberReading reading =
+        ReadNumberPrefix(std::string_view(p, static_cast<std::size_t>(end - p)), length);
+    if (!reading.ok()) {
+        return nullptr; // the full reader words the error
     }
     const FieldInfo& field = RecordFields()[*index];
     if (field.kind == FieldKind::Number) {
-        record.*field.number = value;
-    } else if (const auto selector = SelectorFromNumber(value)) {
+        record.*field.number = reading.value;
+    } else if (const auto selector = SelectorFromNumber(reading.value)) {
         record.*field.selector = *selector;
     } else {
         return nullptr;
     }
-    return numberEnd;
+    return p + length;
 }
 
 } // namespace
