@@ -12,44 +12,26 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-const char* SkipDigits(const char* p, const char* end) {
-    while (p != end && IsDigit(*p)) {
-        ++p;
+// Whether `number`, a text std::from_chars took whole, also keeps to the grammar: std::from_chars
+// takes forms that are refused as well ("01", "5.", ".5", "inf", "nan"). Checked after the
+// conversion so that the usual number is looked at only once more, at a few places.
+bool KeepsToTheGrammar(std::string_view number) {
+    const std::size_t first = number.starts_with('-') ? 1 : 0;
+    if (first == number.size() || !IsDigit(number[first])) {
+        return false; // ".5", "inf", "nan", "-"
     }
-    return p;
-}
-
-// End of the number that starts at `p`, or nullptr when the grammar is broken; `integral` tells
-// whether it has neither fraction nor exponent. The grammar is checked here because
-// std::from_chars also takes forms that are refused ("01", "1.", ".5", "inf").
-const char* ScanNumber(const char* p, const char* end, bool& integral) {
-    integral = true;
-    if (p != end && *p == '-') {
-        ++p;
+    if (number[first] == '0' && first + 1 < number.size() && IsDigit(number[first + 1])) {
+        return false; // "01"
     }
-    if (p == end || !IsDigit(*p)) {
-        return nullptr;
-    }
-    p = *p == '0' ? p + 1 : SkipDigits(p, end);
-    if (p != end && *p == '.') {
-        integral = false;
-        if (++p == end || !IsDigit(*p)) {
-            return nullptr;
+    for (std::size_t i = first + 1; i < number.size(); ++i) {
+        if (number[i] == '.') {
+            return i + 1 < number.size() && IsDigit(number[i + 1]); // not "5." or "5.e1"
         }
-        p = SkipDigits(p, end);
-    }
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        integral = false;
-        ++p;
-        if (p != end && (*p == '+' || *p == '-')) {
-            ++p;
+        if (number[i] == 'e' || number[i] == 'E') {
+            break;
         }
-        if (p == end || !IsDigit(*p)) {
-            return nullptr;
-        }
-        p = SkipDigits(p, end);
     }
-    return p;
+    return true;
 }
 
 } // namespace
@@ -60,22 +42,24 @@ NumberReading ReadNumberPrefix(std::string_view text, std::size_t& length) {
         return {0, NumberProblem::Empty};
     }
     const char* begin = text.data();
-    bool integral = true;
-    const char* numberEnd = ScanNumber(begin, begin + text.size(), integral);
-    if (numberEnd == nullptr) {
+    double value = 0;
+    // Rounds to nearest; reports overflow and underflow to zero as out of range.
+    const auto result = std::from_chars(begin, begin + text.size(), value);
+    if (result.ptr == begin) {
         return {0, NumberProblem::Malformed};
     }
-    length = static_cast<std::size_t>(numberEnd - begin);
-    double value = 0;
-    // std::from_chars rounds to nearest and reports both overflow and underflow to zero.
-    const auto result = std::from_chars(begin, numberEnd, value);
+    const std::string_view number(begin, static_cast<std::size_t>(result.ptr - begin));
+    if (!KeepsToTheGrammar(number)) {
+        return {0, NumberProblem::Malformed};
+    }
+    length = number.size();
     if (result.ec == std::errc::result_out_of_range) {
         return {0, NumberProblem::OutOfRange};
     }
-    if (result.ec != std::errc() || result.ptr != numberEnd) {
+    if (result.ec != std::errc()) {
         return {0, NumberProblem::Malformed};
     }
-    if (integral && value == 0) {
+    if (value == 0 && number.find_first_of(".eE") == std::string_view::npos) {
         value = 0; // "-0" is the integer zero
     }
     return {value, NumberProblem::None};

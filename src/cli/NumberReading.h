@@ -26,8 +26,9 @@ struct NumberReading {
 // zero and reads as 0 without sign, as a JSON reader takes it; "-0.0" keeps its sign.
 NumberReading ReadNumber(std::string_view text);
 
-// The same for a number at the start of `text` that ends where the grammar above ends; `length`
-// is set to the bytes it spans. The caller decides what may follow it.
+// The same for a number at the start of `text`, which ends where a decimal number can go on no
+// further ("1.5}" gives 1.5 and a length of 3); `length` is set to the bytes it spans. The
+// caller decides what may follow it.
 NumberReading ReadNumberPrefix(std::string_view text, std::size_t& length);
 
 // Why `text` was refused, for an error message: "empty value", "malformed number \"0x10\"" or

@@ -120,9 +120,14 @@ TEST(NumberRule, APrefixEndsWhereTheGrammarEnds) {
     std::size_t length = 0;
     EXPECT_EQ(ReadNumberPrefix("1.5}", length).value, 1.5);
     EXPECT_EQ(length, 3U);
-    EXPECT_TRUE(ReadNumberPrefix("01", length).ok());
-    EXPECT_EQ(length, 1U); // "0", then a digit the caller must refuse
+    EXPECT_EQ(ReadNumberPrefix("2e-3, ", length).value, 2e-3);
+    EXPECT_EQ(length, 4U);
+    EXPECT_EQ(ReadNumberPrefix("1e}", length).value, 1); // the caller refuses the 'e'
+    EXPECT_EQ(length, 1U);
+    EXPECT_EQ(ReadNumberPrefix("01}", length).problem, NumberProblem::Malformed);
     EXPECT_EQ(ReadNumberPrefix("5.}", length).problem, NumberProblem::Malformed);
+    EXPECT_EQ(ReadNumberPrefix(".5}", length).problem, NumberProblem::Malformed);
+    EXPECT_EQ(ReadNumberPrefix("1e-400}", length).problem, NumberProblem::OutOfRange);
 }
 
 } // namespace
