@@ -15,8 +15,6 @@ namespace {
 
 using nlohmann::json;
 
-// Event handler for json::sax_parse that stores values straight into the record, so a line
-// costs no document tree.
 // What the JSON library's syntax errors mean, in this program's words: a fragment of the
 // library's message and the reason given instead. The first fragment found decides, so a
 // fragment comes before any that it contains ("unexpected end of input" before "; expected
@@ -50,6 +48,8 @@ std::string_view SyntaxReasonFor(std::string_view libraryMessage) {
     return "unexpected text";
 }
 
+// Event handler for json::sax_parse that stores values straight into the record, so a line
+// costs no document tree.
 class RecordSaxHandler {
 public:
     RecordSaxHandler(std::string_view text, TPitchDiamData& record)
