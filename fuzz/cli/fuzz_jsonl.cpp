@@ -1,9 +1,11 @@
 // Arbitrary bytes as JSON Lines input. Besides the sanitizers' findings it checks that:
 // - the fast reader never accepts a line the full JSON reader rejects, and both fill the record
 //   identically;
-// - every output line is a JSON object, one per non-blank input line;
+// - every output line is a JSON object, one per non-blank input line (a line too long to read
+//   counts as non-blank);
 // - cutting the input into two chunks anywhere changes nothing.
 #include "cli/BatchRun.h"
+#include "cli/InputLimits.h"
 #include "cli/JsonRecordReader.h"
 #include "cli/JsonlBatch.h"
 #include "cli/LineSplitter.h"
@@ -52,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t end = rest.find('\n');
         const std::string_view line = rest.substr(0, end);
         CheckReadersAgree(line);
-        lines += IsBlankLine(WithoutByteOrderMark(line, ++number)) ? 0 : 1;
+        const bool blank = IsBlankLine(WithoutByteOrderMark(line, ++number));
+        lines += IsLineTooLong(line.size()) || !blank ? 1 : 0;
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
 

@@ -5,6 +5,7 @@
 #include "cli/JsonlBatch.h"
 #include "cli/LineSplitter.h"
 #include "cli/MeasurementRequest.h"
+#include "cli/NumberReading.h"
 #include "cli/ResultReport.h"
 
 #include <CLI/CLI.hpp>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -53,15 +55,40 @@ std::string MethodFooter() {
     return text;
 }
 
-// Option texts as typed; turned into a MeasurementRequest once CLI11 has parsed them.
+// Option texts as typed; turned into a MeasurementRequest once CLI11 has parsed them. Numbers
+// are kept as text so that they are read by the same rule as batch input, not by CLI11's own
+// conversion (which takes "0x10" and reads "" as 0).
 struct TypedOptions {
     std::string thread = "ext-cyl";
     std::string given = "M";
     std::string method;
+    std::string value;
+    std::string pitch;
+    std::string probe;
     std::string flank = "30";
     std::string flank2;
+    std::string starts = "1";
+    std::string force = "0";
     std::string probeMaterial;
+    std::string poisson = "0.3";
+    std::string modulus = "250";
+    std::string taper = "0";
 };
+
+// Reads a numeric option's text; a refusal names the option.
+double NumberOption(const char* name, const std::string& text) {
+    const NumberReading reading = ReadNumber(text);
+    if (!reading.ok()) {
+        throw CLI::ValidationError(name, DescribeNumberProblem(reading.problem, text));
+    }
+    return reading.value;
+}
+
+// Writes out what is still buffered for standard output; false when it could not be written.
+bool FlushStandardOutput() {
+    std::cout.flush();
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good();
+}
 
 CLI::Validator FlankValidator() {
     return CLI::Validator(
@@ -72,7 +99,17 @@ CLI::Validator FlankValidator() {
         "DEG[:MIN[:SEC]]");
 }
 
-MeasurementRequest ToRequest(const TypedOptions& typed, MeasurementRequest request) {
+MeasurementRequest ToRequest(const TypedOptions& typed, bool inch) {
+    MeasurementRequest request;
+    request.inch = inch;
+    request.value = NumberOption("--value", typed.value);
+    request.pitch = NumberOption("--pitch", typed.pitch);
+    request.probeDiam = NumberOption("--probe", typed.probe);
+    request.starts = NumberOption("--starts", typed.starts);
+    request.force = NumberOption("--force", typed.force);
+    request.threadPoisson = NumberOption("--poisson", typed.poisson);
+    request.threadModulusGPa = NumberOption("--modulus", typed.modulus);
+    request.taperRatio = NumberOption("--taper", typed.taper);
     request.thread = static_cast<ThreadType>(*IndexOfName(ThreadNames(), typed.thread));
     request.given = static_cast<GivenQuantity>(*IndexOfName(GivenNames(), typed.given));
     if (!typed.method.empty()) {
@@ -108,7 +145,7 @@ int RunSingle(const MeasurementRequest& request) {
     if (OptimalProbeDiam(record.Pitch, record.FlankAngle1, record.FlankAngle2) == std::nullopt) {
         std::fprintf(stderr, "%s: these flank angles have no optimal probe diameter\n", kProgram);
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    if (!FlushStandardOutput()) {
         std::fprintf(stderr, "%s: cannot write the results\n", kProgram);
         return kExitNoSolution;
     }
@@ -117,7 +154,14 @@ int RunSingle(const MeasurementRequest& request) {
 
 int RunBatchMode(LineProcessor& processor) {
     std::fflush(stdout); // nothing may be buffered ahead of the direct writes
-    const BatchResult result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+    BatchResult result;
+    try {
+        result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+    } catch (const std::bad_alloc&) {
+        // A line that runs out of memory is that line's error; this is the run's own memory.
+        std::fprintf(stderr, "%s: out of memory; the output is incomplete\n", kProgram);
+        return kExitNoSolution;
+    }
     const BatchSummary& summary = result.summary;
     if (!summary.fatalError.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, summary.fatalError.c_str());
@@ -144,7 +188,7 @@ int RunCommandLine(int argc, const char* const* argv) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     TypedOptions typed;
-    MeasurementRequest request;
+    bool inch = false;
     std::vector<CLI::Option*> single;
     single.push_back(
         app.add_option("--thread", typed.thread, "Thread type: " + Joined(ThreadNames()))
@@ -158,10 +202,13 @@ int RunCommandLine(int argc, const char* const* argv) {
                          ->check(CLI::IsMember(ToStrings(GivenNames())))
                          ->capture_default_str());
     single.push_back(
-        app.add_option("--value", request.value, "The given quantity (mm, or in with --inch)"));
-    single.push_back(app.add_option("--pitch", request.pitch, "Pitch P (mm, or in with --inch)"));
-    single.push_back(app.add_option("--probe", request.probeDiam,
-                                    "Wire or ball diameter (mm, or in with --inch)"));
+        app.add_option("--value", typed.value, "The given quantity (mm, or in with --inch)")
+            ->type_name("NUMBER"));
+    single.push_back(app.add_option("--pitch", typed.pitch, "Pitch P (mm, or in with --inch)")
+                         ->type_name("NUMBER"));
+    single.push_back(
+        app.add_option("--probe", typed.probe, "Wire or ball diameter (mm, or in with --inch)")
+            ->type_name("NUMBER"));
     single.push_back(
         app.add_option("--flank", typed.flank, "First flank angle: degrees or deg:min:sec")
             ->check(FlankValidator())
@@ -169,27 +216,32 @@ int RunCommandLine(int argc, const char* const* argv) {
     single.push_back(
         app.add_option("--flank2", typed.flank2, "Second flank angle (default: --flank)")
             ->check(FlankValidator()));
-    single.push_back(
-        app.add_option("--starts", request.starts, "Number of starts")->capture_default_str());
-    single.push_back(app.add_option("--force", request.force,
+    single.push_back(app.add_option("--starts", typed.starts, "Number of starts")
+                         ->type_name("INTEGER")
+                         ->capture_default_str());
+    single.push_back(app.add_option("--force", typed.force,
                                     "Measuring force in N (0: no "
                                     "deformation correction)")
+                         ->type_name("NUMBER")
                          ->capture_default_str());
     single.push_back(app.add_option("--probe-material", typed.probeMaterial,
                                     "steel or ruby (default: steel for external, ruby for "
                                     "internal threads)")
                          ->check(CLI::IsMember(ToStrings(ProbeMaterialNames()))));
     single.push_back(
-        app.add_option("--poisson", request.threadPoisson, "Poisson's ratio of the thread material")
+        app.add_option("--poisson", typed.poisson, "Poisson's ratio of the thread material")
+            ->type_name("NUMBER")
             ->capture_default_str());
-    single.push_back(app.add_option("--modulus", request.threadModulusGPa,
+    single.push_back(app.add_option("--modulus", typed.modulus,
                                     "Modulus of elasticity of the thread material in GPa")
+                         ->type_name("NUMBER")
                          ->capture_default_str());
-    CLI::Option* taper = app.add_option("--taper", request.taperRatio,
+    CLI::Option* taper = app.add_option("--taper", typed.taper,
                                         "Taper ratio (change of diameter per length), ext-taper "
-                                        "only");
+                                        "only")
+                             ->type_name("NUMBER");
     single.push_back(taper);
-    single.push_back(app.add_flag("--inch", request.inch, "Lengths in and out in inches"));
+    single.push_back(app.add_flag("--inch", inch, "Lengths in and out in inches"));
 
     bool jsonl = false;
     bool csv = false;
@@ -228,10 +280,18 @@ int RunCommandLine(int argc, const char* const* argv) {
         if (taper->count() > 0 && typed.thread != ThreadNames()[2]) {
             throw CLI::ValidationError("--taper", "applies to ext-taper threads only");
         }
-        return RunSingle(ToRequest(typed, request));
+        return RunSingle(ToRequest(typed, inch));
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error, std::cout, std::cerr);
-        return code == 0 ? 0 : kExitUsage;
+        if (code != 0) {
+            return kExitUsage;
+        }
+        // --help or --version: the text is the result, so failing to write it is a failure.
+        if (!FlushStandardOutput()) {
+            std::fprintf(stderr, "%s: cannot write the output\n", kProgram);
+            return kExitNoSolution;
+        }
+        return 0;
     }
 }
 

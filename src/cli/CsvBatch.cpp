@@ -1,6 +1,7 @@
 #include "cli/CsvBatch.h"
 
 #include "cli/CsvCells.h"
+#include "cli/NumberReading.h"
 #include "cli/OutputText.h"
 #include "cli/RecordFields.h"
 #include "cli/RecordWriters.h"
@@ -19,6 +20,17 @@ bool CsvBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, std:
     return true;
 }
 
+bool CsvBatch::RejectLine(std::uint64_t lineNumber, std::string_view reason, std::string& out) {
+    if (!haveHeader_) {
+        summary_.fatalError = "line " + std::to_string(lineNumber) + ": " + std::string(reason) +
+                              " in the CSV header";
+        return false;
+    }
+    AppendCsvError(out, lineNumber, reason);
+    ++summary_.errorLines;
+    return true;
+}
+
 std::unique_ptr<LineProcessor> CsvBatch::Fork() const {
     if (!haveHeader_) {
         return nullptr;
@@ -30,7 +42,8 @@ std::unique_ptr<LineProcessor> CsvBatch::Fork() const {
 }
 
 bool CsvBatch::ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out) {
-    SplitCsvLine(line, cells_);
+    // A header has at most one column per field, so a cell beyond that is already an error.
+    SplitCsvLine(line, cells_, kFieldCount + 1);
     std::uint32_t seen = 0;
     for (const std::string_view name : cells_) {
         const auto index = FindField(name);
@@ -50,9 +63,9 @@ bool CsvBatch::ReadHeader(std::string_view line, std::uint64_t lineNumber, std::
 }
 
 void CsvBatch::ReadRow(std::string_view line, std::uint64_t lineNumber, std::string& out) {
-    SplitCsvLine(line, cells_);
+    const std::size_t cellCount = SplitCsvLine(line, cells_, columns_.size());
     TPitchDiamData record{};
-    if (const auto error = FillRecord(record)) {
+    if (const auto error = FillRecord(record, cellCount)) {
         AppendCsvError(out, lineNumber, *error);
         ++summary_.errorLines;
         return;
@@ -62,25 +75,24 @@ void CsvBatch::ReadRow(std::string_view line, std::uint64_t lineNumber, std::str
     ++summary_.records;
 }
 
-std::optional<std::string> CsvBatch::FillRecord(TPitchDiamData& record) const {
-    if (cells_.size() != columns_.size()) {
+std::optional<std::string> CsvBatch::FillRecord(TPitchDiamData& record,
+                                                std::size_t cellCount) const {
+    if (cellCount != columns_.size()) {
         return "expected " + std::to_string(columns_.size()) + " values, found " +
-               std::to_string(cells_.size());
+               std::to_string(cellCount);
     }
     for (std::size_t column = 0; column < columns_.size(); ++column) {
         const FieldInfo& field = RecordFields()[columns_[column]];
         const std::string_view cell = cells_[column];
-        const auto value = ParseCsvNumber(cell);
-        if (!value) {
-            return std::string(field.name) + ": " +
-                   (cell.empty() ? std::string("empty value")
-                                 : "malformed number " + QuoteInput(cell));
+        const NumberReading reading = ReadNumber(cell);
+        if (!reading.ok()) {
+            return std::string(field.name) + ": " + DescribeNumberProblem(reading.problem, cell);
         }
         if (field.kind == FieldKind::Number) {
-            record.*field.number = *value;
+            record.*field.number = reading.value;
             continue;
         }
-        const auto selector = SelectorFromNumber(*value);
+        const auto selector = SelectorFromNumber(reading.value);
         if (!selector) {
             return std::string(field.name) + ": must be a whole number from 0 to 255, got " +
                    QuoteInput(cell);

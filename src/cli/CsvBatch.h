@@ -15,13 +15,15 @@ class CsvBatch final : public LineProcessor {
 public:
     // Stops (returns false) on a header that names an unknown or repeated field.
     bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) override;
+    // A header that cannot be read stops the run; a row becomes an error row.
+    bool RejectLine(std::uint64_t lineNumber, std::string_view reason, std::string& out) override;
     // Rows are independent once the header has been read.
     std::unique_ptr<LineProcessor> Fork() const override;
 
 private:
     bool ReadHeader(std::string_view line, std::uint64_t lineNumber, std::string& out);
     void ReadRow(std::string_view line, std::uint64_t lineNumber, std::string& out);
-    std::optional<std::string> FillRecord(TPitchDiamData& record) const;
+    std::optional<std::string> FillRecord(TPitchDiamData& record, std::size_t cellCount) const;
 
     bool haveHeader_ = false;
     std::vector<std::size_t> columns_; // field index of each column

@@ -1,7 +1,6 @@
 #include "cli/CsvCells.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 
 namespace kthread::cli {
 
@@ -21,29 +20,18 @@ std::string_view TrimCell(std::string_view cell) {
 
 } // namespace
 
-void SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells) {
+std::size_t SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells,
+                         std::size_t maxCells) {
     cells.clear();
-    while (true) {
+    while (cells.size() < maxCells) {
         const std::size_t comma = line.find(',');
         cells.push_back(TrimCell(line.substr(0, comma)));
         if (comma == std::string_view::npos) {
-            return;
+            return cells.size();
         }
         line.remove_prefix(comma + 1);
     }
-}
-
-std::optional<double> ParseCsvNumber(std::string_view cell) {
-    if (cell.size() > 1 && cell.front() == '+' && cell[1] != '-' && cell[1] != '+') {
-        cell.remove_prefix(1);
-    }
-    double value = 0;
-    const char* end = cell.data() + cell.size();
-    const auto result = std::from_chars(cell.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return cells.size() + 1 + static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
 }
 
 } // namespace kthread::cli

@@ -1,11 +1,10 @@
 #include "cli/FlankAngleText.h"
 
+#include "cli/NumberReading.h"
 #include "cli/OutputText.h"
 #include "engine/PitchDiam.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 
 namespace kthread::cli {
 
@@ -18,14 +17,14 @@ struct Part {
 
 constexpr std::array<Part, 3> kParts{{{"degrees", 90}, {"minutes", 59}, {"seconds", 59}}};
 
+// A part is a number by the one number rule, except that it may be padded with zeros as clock
+// times are ("29:05:00").
 std::optional<double> ParsePart(std::string_view text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
+    while (text.size() > 1 && text[0] == '0' && text[1] >= '0' && text[1] <= '9') {
+        text.remove_prefix(1);
     }
-    return value;
+    const NumberReading reading = ReadNumber(text);
+    return reading.ok() ? std::optional<double>(reading.value) : std::nullopt;
 }
 
 std::optional<DegMinSec> Fail(std::string* error, std::string message) {

@@ -1,5 +1,7 @@
 // Flank angles as typed on the command line: decimal degrees ("30", "29.5") or
 // degrees:minutes:seconds ("29:30:0", minutes and seconds optional from the right: "29:30").
+// Each part is a number as cli/NumberReading.h reads one, and may be padded with zeros
+// ("29:05:00").
 #pragma once
 
 #include <optional>

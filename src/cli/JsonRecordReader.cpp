@@ -1,11 +1,11 @@
 #include "cli/JsonRecordReader.h"
 
+#include "cli/NumberReading.h"
 #include "cli/OutputText.h"
 #include "cli/RecordFields.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -15,11 +15,45 @@ namespace {
 
 using nlohmann::json;
 
+// What the JSON library's syntax errors mean, in this program's words: a fragment of the
+// library's message and the reason given instead. The first fragment found decides, so a
+// fragment comes before any that it contains ("unexpected end of input" before "; expected
+// end of input").
+struct SyntaxReason {
+    std::string_view fragment;
+    std::string_view reason;
+};
+
+constexpr SyntaxReason kSyntaxReasons[] = {
+    {"unexpected end of input", "the line ends before the object does"},
+    {"; expected end of input", "text after the end of the object"},
+    {"control character", "an unescaped control character inside a string"},
+    {"ill-formed UTF-8", "a string that is not valid UTF-8"},
+    {"missing closing quote", "a string without its closing quote"},
+    {"invalid string", "an invalid escape sequence in a string"},
+    {"invalid number", "a malformed number"},
+    {"invalid literal", "text that is not a JSON value"},
+    {"; expected string literal", "expected a key in double quotes"},
+    {"; expected ':'", "expected ':' after the key"},
+    {"; expected '}'", "expected ',' or '}' after a value"},
+    {"; expected '[', '{', or a literal", "expected a JSON object"},
+};
+
+std::string_view SyntaxReasonFor(std::string_view libraryMessage) {
+    for (const SyntaxReason& entry : kSyntaxReasons) {
+        if (libraryMessage.find(entry.fragment) != std::string_view::npos) {
+            return entry.reason;
+        }
+    }
+    return "unexpected text";
+}
+
 // Event handler for json::sax_parse that stores values straight into the record, so a line
 // costs no document tree.
 class RecordSaxHandler {
 public:
-    explicit RecordSaxHandler(TPitchDiamData& record) : record_(record) {}
+    RecordSaxHandler(std::string_view text, TPitchDiamData& record)
+        : text_(text), record_(record) {}
 
     const std::string& error() const { return error_; }
 
@@ -34,8 +68,14 @@ public:
     bool number_unsigned(json::number_unsigned_t value) {
         return Number(static_cast<double>(value), [value] { return std::to_string(value); });
     }
-    bool number_float(json::number_float_t value, const std::string& text) {
-        return Number(value, [&text] { return PrintableAscii(text); });
+    // The library reads the value itself; it is read again by the one number rule, which also
+    // refuses a number too small to be told from 0.
+    bool number_float(json::number_float_t /*value*/, const std::string& text) {
+        const NumberReading reading = ReadNumber(text);
+        if (!reading.ok()) {
+            return NumberRefused(reading.problem, text);
+        }
+        return Number(reading.value, [&text] { return EchoInput(text); });
     }
 
     bool start_object(std::size_t /*size*/) {
@@ -66,18 +106,20 @@ public:
         return true;
     }
 
-    bool parse_error(std::size_t position, const std::string& /*lastToken*/,
+    // `position` counts bytes from 1 up to the one where reading failed (one past the end when
+    // the text ran out). The library's own text is never passed on: it names the library's
+    // internals and may repeat the input without limit.
+    bool parse_error(std::size_t position, const std::string& lastToken,
                      const nlohmann::detail::exception& failure) {
-        // The library's text starts with "[json.exception...] parse error at line 1, column N: ";
-        // the line is ours to count, so keep only the reason.
-        std::string_view reason = failure.what();
-        const auto column = reason.find("column ");
-        const auto colon = reason.find(": ", column == std::string_view::npos ? 0 : column);
-        if (colon != std::string_view::npos) {
-            reason.remove_prefix(colon + 2);
+        if (failure.id == kNumberOverflowId) {
+            return NumberRefused(NumberProblem::OutOfRange, lastToken);
         }
-        return Fail("invalid JSON at byte " + std::to_string(position) + ": " +
-                    PrintableAscii(reason));
+        std::string message = "invalid JSON at byte " + std::to_string(position) + ": " +
+                              std::string(SyntaxReasonFor(failure.what()));
+        if (position >= 1 && position <= text_.size()) {
+            message += " (" + QuoteInput(text_.substr(position - 1)) + ")";
+        }
+        return Fail(std::move(message));
     }
 
 private:
@@ -99,6 +141,14 @@ private:
         return true;
     }
 
+    bool NumberRefused(NumberProblem problem, std::string_view text) {
+        if (depth_ == 0) {
+            return Unexpected("a number");
+        }
+        return Fail(std::string(RecordFields()[field_].name) + ": " +
+                    DescribeNumberProblem(problem, text));
+    }
+
     bool Unexpected(const std::string& what) {
         if (depth_ == 0) {
             return Fail("expected a JSON object, got " + what);
@@ -115,6 +165,10 @@ private:
         return false;
     }
 
+    // The library's id for a number too large for a double.
+    static constexpr int kNumberOverflowId = 406;
+
+    std::string_view text_;
     TPitchDiamData& record_;
     std::string error_;
     int depth_ = 0;
@@ -126,52 +180,9 @@ bool IsJsonBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 const char* SkipBlanks(const char* p, const char* end) {
     while (p != end && IsJsonBlank(*p)) {
         ++p;
-    }
-    return p;
-}
-
-const char* SkipDigits(const char* p, const char* end) {
-    while (p != end && IsDigit(*p)) {
-        ++p;
-    }
-    return p;
-}
-
-// End of the JSON number that starts at p, or nullptr when none does. The grammar is checked
-// here because std::from_chars also takes forms JSON does not ("01", "1.", ".5", "inf").
-const char* ScanJsonNumber(const char* p, const char* end, bool& integral) {
-    integral = true;
-    if (p != end && *p == '-') {
-        ++p;
-    }
-    if (p == end || !IsDigit(*p)) {
-        return nullptr;
-    }
-    p = *p == '0' ? p + 1 : SkipDigits(p, end);
-    if (p != end && *p == '.') {
-        integral = false;
-        if (++p == end || !IsDigit(*p)) {
-            return nullptr;
-        }
-        p = SkipDigits(p, end);
-    }
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        integral = false;
-        ++p;
-        if (p != end && (*p == '+' || *p == '-')) {
-            ++p;
-        }
-        if (p == end || !IsDigit(*p)) {
-            return nullptr;
-        }
-        p = SkipDigits(p, end);
     }
     return p;
 }
@@ -204,28 +215,21 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
         return nullptr;
     }
     p = SkipBlanks(p + 1, end);
-    bool integral = true;
-    const char* numberEnd = ScanJsonNumber(p, end, integral);
-    if (numberEnd == nullptr) {
-        return nullptr;
-    }
-    double value = 0;
-    const auto parsed = std::from_chars(p, numberEnd, value);
-    if (parsed.ec != std::errc() || parsed.ptr != numberEnd) {
-        return nullptr; // out of range: the full reader says so
-    }
-    if (integral && value == 0) {
-        value = 0; // "-0" is the integer 0 to the full reader: no sign
+    std::size_t length = 0;
+    const NumberReading reading =
+        ReadNumberPrefix(std::string_view(p, static_cast<std::size_t>(end - p)), length);
+    if (!reading.ok()) {
+        return nullptr; // the full reader words the error
     }
     const FieldInfo& field = RecordFields()[*index];
     if (field.kind == FieldKind::Number) {
-        record.*field.number = value;
-    } else if (const auto selector = SelectorFromNumber(value)) {
+        record.*field.number = reading.value;
+    } else if (const auto selector = SelectorFromNumber(reading.value)) {
         record.*field.selector = *selector;
     } else {
         return nullptr;
     }
-    return numberEnd;
+    return p + length;
 }
 
 } // namespace
@@ -270,7 +274,11 @@ std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData&
 }
 
 std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record) {
-    RecordSaxHandler handler(record);
+    // The JSON library takes a NUL byte for the end of the text and would ignore the rest.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        return "invalid JSON at byte " + std::to_string(nul + 1) + ": a NUL byte";
+    }
+    RecordSaxHandler handler(text, record);
     const bool parsed = json::sax_parse(text.data(), text.data() + text.size(), &handler);
     if (parsed) {
         return std::nullopt;

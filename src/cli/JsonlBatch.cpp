@@ -22,4 +22,10 @@ bool JsonlBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, st
     return true;
 }
 
+bool JsonlBatch::RejectLine(std::uint64_t lineNumber, std::string_view reason, std::string& out) {
+    AppendJsonError(out, lineNumber, reason);
+    ++summary_.errorLines;
+    return true;
+}
+
 } // namespace kthread::cli

@@ -24,9 +24,15 @@ public:
     // Returns false when the input cannot be processed any further.
     virtual bool ProcessLine(std::string_view line, std::uint64_t lineNumber, std::string& out) = 0;
 
+    // Answers a line that is not read at all (too long, or no memory left to read it) with an
+    // error line giving `reason`. Returns false when the input cannot be processed any further.
+    virtual bool RejectLine(std::uint64_t lineNumber, std::string_view reason,
+                            std::string& out) = 0;
+
     // A processor for other lines of the same input, to run on another thread; empty while the
     // lines must still be taken in order (for example before a header has been read). Once a
-    // processor can fork, ProcessLine no longer returns false, on it or on its forks.
+    // processor can fork, ProcessLine and RejectLine no longer return false, on it or on its
+    // forks.
     virtual std::unique_ptr<LineProcessor> Fork() const = 0;
 
     const BatchSummary& Summary() const { return summary_; }

@@ -1,7 +1,10 @@
 #include "cli/LineSplitter.h"
 
+#include "cli/InputLimits.h"
+
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -13,12 +16,29 @@ namespace {
 constexpr std::size_t kMinBytesPerThread = 64 * 1024;
 constexpr unsigned kMaxThreads = 8;
 
+// Hands one whole line to the processor. A line over the limit, or one whose processing runs out
+// of memory, becomes that line's error and the run goes on; returns false if the processor
+// stopped.
+bool TakeLine(LineProcessor& processor, std::string_view line, std::uint64_t lineNumber,
+              std::string& out) {
+    if (IsLineTooLong(line.size())) {
+        return processor.RejectLine(lineNumber, kLineTooLongMessage, out);
+    }
+    const std::size_t mark = out.size();
+    try {
+        return processor.ProcessLine(line, lineNumber, out);
+    } catch (const std::bad_alloc&) {
+        out.resize(mark); // drop a partly written answer; shrinking allocates nothing
+        return processor.RejectLine(lineNumber, kLineOutOfMemoryMessage, out);
+    }
+}
+
 // Processes whole lines with one processor; returns false if it stopped.
 bool RunLines(LineProcessor& processor, std::string_view lines, std::uint64_t lineNumber,
               std::string& out) {
     while (!lines.empty()) {
         const std::size_t end = lines.find('\n');
-        if (!processor.ProcessLine(lines.substr(0, end), ++lineNumber, out)) {
+        if (!TakeLine(processor, lines.substr(0, end), ++lineNumber, out)) {
             return false;
         }
         lines.remove_prefix(end + 1);
@@ -36,15 +56,31 @@ bool LineSplitter::Feed(std::string_view chunk, std::string& out) {
     if (stopped_) {
         return false;
     }
-    if (!carry_.empty()) {
+    if (skipping_) {
         const std::size_t end = chunk.find('\n');
         if (end == std::string_view::npos) {
-            carry_.append(chunk);
             return true;
         }
-        carry_.append(chunk.substr(0, end));
-        Dispatch(carry_, out);
-        carry_.clear();
+        skipping_ = false;
+        chunk.remove_prefix(end + 1);
+    }
+    if (!carry_.empty()) {
+        const std::size_t end = chunk.find('\n');
+        const std::string_view head = chunk.substr(0, end);
+        if (IsLineTooLong(carry_.size() + head.size())) {
+            carry_.clear();
+            RejectTooLong(end == std::string_view::npos, out);
+            if (skipping_ || stopped_) {
+                return !stopped_;
+            }
+        } else if (end == std::string_view::npos) {
+            carry_.append(chunk);
+            return true;
+        } else {
+            carry_.append(head);
+            Dispatch(carry_, out);
+            carry_.clear();
+        }
         chunk.remove_prefix(end + 1);
     }
     const std::size_t last = chunk.rfind('\n');
@@ -53,7 +89,11 @@ bool LineSplitter::Feed(std::string_view chunk, std::string& out) {
         chunk.remove_prefix(last + 1);
     }
     if (!stopped_) {
-        carry_.assign(chunk);
+        if (IsLineTooLong(chunk.size())) {
+            RejectTooLong(true, out);
+        } else {
+            carry_.assign(chunk);
+        }
     }
     return !stopped_;
 }
@@ -67,9 +107,16 @@ bool LineSplitter::Finish(std::string& out) {
 }
 
 void LineSplitter::Dispatch(std::string_view line, std::string& out) {
-    if (!processor_.ProcessLine(line, ++lineNumber_, out)) {
+    if (!TakeLine(processor_, line, ++lineNumber_, out)) {
         stopped_ = true;
     }
+}
+
+void LineSplitter::RejectTooLong(bool endStillToCome, std::string& out) {
+    if (!processor_.RejectLine(++lineNumber_, kLineTooLongMessage, out)) {
+        stopped_ = true;
+    }
+    skipping_ = endStillToCome && !stopped_;
 }
 
 void LineSplitter::ProcessLines(std::string_view lines, std::string& out) {
@@ -94,7 +141,7 @@ void LineSplitter::ProcessInOrder(std::string_view lines, std::string& out) {
     std::uint64_t number = lineNumber_;
     while (!lines.empty() && !stopped_) {
         const std::size_t end = lines.find('\n');
-        if (!processor_.ProcessLine(lines.substr(0, end), ++number, out)) {
+        if (!TakeLine(processor_, lines.substr(0, end), ++number, out)) {
             stopped_ = true;
         }
         lines.remove_prefix(end + 1);

@@ -1,6 +1,8 @@
 // Cuts a byte stream that arrives in chunks into physical lines for a LineProcessor. The
 // complete lines of a large chunk are shared out among several threads, each with a fork of
-// the processor; their output is joined in input order.
+// the processor; their output is joined in input order. A line longer than kMaxLineBytes is
+// rejected as soon as it is known to be too long, and its remaining bytes are dropped as they
+// arrive, so that memory stays bounded whatever the input.
 #pragma once
 
 #include "cli/LineProcessor.h"
@@ -31,6 +33,9 @@ private:
     void ProcessInOrder(std::string_view lines, std::string& out);
     void ProcessInParallel(std::string_view lines, std::string& out);
     void Dispatch(std::string_view line, std::string& out);
+    // Rejects the line now being read as too long; with `endStillToCome` the bytes up to its
+    // '\n' are skipped as they arrive.
+    void RejectTooLong(bool endStillToCome, std::string& out);
 
     LineProcessor& processor_;
     unsigned threads_;
@@ -38,6 +43,7 @@ private:
     std::vector<std::string> partOutputs_; // kept between chunks to spare fresh allocations
     std::uint64_t lineNumber_ = 0;
     bool stopped_ = false;
+    bool skipping_ = false; // inside a line that was rejected as too long
 };
 
 // Threads worth using for batch work on this machine.

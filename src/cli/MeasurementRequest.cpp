@@ -3,6 +3,7 @@
 #include "engine/NumberText.h"
 
 #include <array>
+#include <cmath>
 
 namespace kthread::cli {
 
@@ -96,10 +97,12 @@ std::optional<std::string> CheckRequest(const MeasurementRequest& request) {
     // The Calculate command's own ranges, then the limits of the fields that have no such check.
     const std::array<Limit, 8> limits{{
         {"--pitch (in mm)", ToMm(request, request.pitch), 0, 100, true},
-        {"--probe (in mm)", ToMm(request, request.probeDiam), 0, 100},
+        // The window lets a probe diameter of 0 pass its range check, but the calculation then
+        // refuses the record; here that is said up front, like any other value out of range.
+        {"--probe (in mm)", ToMm(request, request.probeDiam), 0, 100, true},
         {"--force", request.force, 0, 100},
         {"--value (in mm)", ToMm(request, request.value), 0, 4000},
-        {"--starts", static_cast<double>(request.starts), 0, 100},
+        {"--starts", request.starts, 0, 100},
         {"--poisson", request.threadPoisson, 0.01, 1},
         {"--modulus", request.threadModulusGPa, 1, 2000},
         {"--taper", request.taperRatio, 0, 100},
@@ -108,6 +111,9 @@ std::optional<std::string> CheckRequest(const MeasurementRequest& request) {
         if (!Within(limit)) {
             return Describe(limit);
         }
+    }
+    if (std::floor(request.starts) != request.starts) {
+        return "--starts must be a whole number, got " + FormatGeneral(request.starts);
     }
     return std::nullopt;
 }

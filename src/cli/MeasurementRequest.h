@@ -46,7 +46,7 @@ struct MeasurementRequest {
     double probeDiam = 0;
     DegMinSec flank1{30, 0, 0};
     DegMinSec flank2{30, 0, 0};
-    int starts = 1;
+    double starts = 1;                          // a whole number
     double force = 0;                           // N
     std::optional<ProbeMaterial> probeMaterial; // empty: DefaultProbeMaterial(thread)
     double threadPoisson = 0.3;

@@ -1,5 +1,7 @@
 #include "cli/OutputText.h"
 
+#include "cli/InputLimits.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -7,13 +9,24 @@ namespace kthread::cli {
 
 namespace {
 
-constexpr std::size_t kQuoteLimit = 40;
-
 void AppendHexByte(std::string& out, unsigned char byte) {
     constexpr char kDigits[] = "0123456789ABCDEF";
     out += "\\x";
     out += kDigits[byte >> 4];
     out += kDigits[byte & 0x0F];
+}
+
+// The first kMaxEchoBytes bytes of `text`, bytes outside printable ASCII (and with `quoted` also
+// quotes and backslashes) as \xNN.
+void AppendEcho(std::string& out, std::string_view text, bool quoted) {
+    for (const char c : text.substr(0, kMaxEchoBytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || (quoted && (c == '"' || c == '\\'))) {
+            AppendHexByte(out, byte);
+        } else {
+            out += c;
+        }
+    }
 }
 
 } // namespace
@@ -32,32 +45,19 @@ void AppendShortest(std::string& out, double value) {
     out.append(buffer, result.ptr);
 }
 
-std::string PrintableAscii(std::string_view text) {
+std::string EchoInput(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F) {
-            AppendHexByte(out, byte);
-        } else {
-            out += c;
-        }
+    AppendEcho(out, text, false);
+    if (text.size() > kMaxEchoBytes) {
+        out += "...";
     }
     return out;
 }
 
 std::string QuoteInput(std::string_view text) {
-    const bool cut = text.size() > kQuoteLimit;
     std::string out = "\"";
-    for (const char c : text.substr(0, kQuoteLimit)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-            AppendHexByte(out, byte);
-        } else {
-            out += c;
-        }
-    }
-    out += cut ? "\"..." : "\"";
+    AppendEcho(out, text, true);
+    out += text.size() > kMaxEchoBytes ? "\"..." : "\"";
     return out;
 }
 

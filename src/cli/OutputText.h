@@ -16,8 +16,9 @@ void AppendShortest(std::string& out, double value);
 // quotes, backslashes and non-ASCII bytes written as \xNN so the message is plain ASCII.
 std::string QuoteInput(std::string_view text);
 
-// Makes any message plain printable ASCII (other bytes become \xNN).
-std::string PrintableAscii(std::string_view text);
+// Repeats a piece of the input without quotes, cut and escaped as QuoteInput does ("..." marks
+// a cut), for input that has no quotes of its own such as the text of a number.
+std::string EchoInput(std::string_view text);
 
 // Appends text as the contents of a JSON string (without the surrounding quotes).
 void AppendJsonEscaped(std::string& out, std::string_view text);

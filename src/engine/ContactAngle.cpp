@@ -38,6 +38,12 @@ ContactSolution SolveContactAngle(const AngleTerms& t, const TPitchDiamData& dat
 
     // A separate flag, not a NaN marker: comparing a NaN would itself raise a fault.
     bool stepped = false;
+    // Each step is a fixed function of psi alone, so once psi takes a value it held before, the
+    // steps repeat for ever: if none of them converged, none ever will. Brent's method finds
+    // such a repeat with one saved angle, saved afresh after 1, 2, 4, 8, ... steps.
+    double saved = sol.psi;
+    int sinceSaved = 0;
+    int saveAfter = 1;
     for (;;) {
         const double prev = sol.psi;
         const double sinPsi = std::sin(sol.psi);
@@ -58,8 +64,13 @@ ContactSolution SolveContactAngle(const AngleTerms& t, const TPitchDiamData& dat
             return Failed(ContactOutcome::Fault, sol);
         if (mode == InnerMode::OneStep || std::abs(prev - sol.psi) < kAngleTolerance)
             break;
-        if (sol.steps >= kMaxContactSteps)
+        if (sol.psi == saved || sol.steps >= kMaxContactSteps)
             return Failed(ContactOutcome::NoConvergence, sol);
+        if (++sinceSaved == saveAfter) {
+            saved = sol.psi;
+            sinceSaved = 0;
+            saveAfter *= 2;
+        }
     }
     // q or y may have faulted (y = inf from a zero denominator leaves the loop as "out of range").
     if (scope.Faulted())

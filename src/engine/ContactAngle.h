@@ -17,7 +17,7 @@ enum class InnerMode { Iterate, OneStep };
 enum class ContactOutcome {
     Value,         // pitchDiam holds the result
     NoValue,       // the first step could not complete (no real contact point)
-    NoConvergence, // iterate mode hit kMaxContactSteps: the iteration cycles, no solution
+    NoConvergence, // iterate mode cycles (psi repeats exactly, or kMaxContactSteps): no solution
     Fault,         // an arithmetic fault was raised
 };
 
@@ -31,8 +31,9 @@ struct ContactSolution {
 
 // Bound on iterate mode. Almost every input converges within ten steps; next to the point where
 // the iteration turns into a two-cycle the step shrinks slowly, and a survey of two million
-// converging inputs found cases needing up to about 145,000 steps. The bound lies well above that
-// and costs a fraction of a second only for inputs that cycle for ever, which have no solution.
+// converging inputs found cases needing up to about 145,000 steps. An iteration that settles
+// into a cycle is stopped as soon as an angle repeats exactly; the bound remains for inputs
+// right at the turning point, whose approach to the cycle is too slow to repeat within it.
 inline constexpr int kMaxContactSteps = 1000000;
 
 // Reads ProbeDiam, Starts and Pitch from `data`; `x` is the effective size in mm. Faults are

@@ -109,6 +109,22 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownProbeMaterial", WorkedExampleWith({"--probe-material", "glass"}),
                   "--probe-material"},
         UsageCase{"MissingValue", {"--pitch", "1.5", "--probe", "0.866"}, "--value"},
+        UsageCase{"HexadecimalNumber", WorkedExampleWith({"--pitch", "0x10"}),
+                  "--pitch: malformed number \"0x10\""},
+        UsageCase{"BareFraction", WorkedExampleWith({"--value", ".5"}),
+                  "--value: malformed number \".5\""},
+        UsageCase{"NotANumber", WorkedExampleWith({"--probe", "nan"}),
+                  "--probe: malformed number \"nan\""},
+        UsageCase{"EmptyNumber", WorkedExampleWith({"--pitch", ""}), "--pitch: empty value"},
+        UsageCase{"UnderflowingNumber", WorkedExampleWith({"--force", "1e-400"}),
+                  "--force: number out of range \"1e-400\""},
+        UsageCase{"RepeatedOptionEndingMalformed",
+                  WorkedExampleWith({"--pitch", "1.5", "--pitch", "abc"}),
+                  "--pitch: malformed number \"abc\""},
+        UsageCase{"ProbeZero", WorkedExampleWith({"--probe", "0"}),
+                  "--probe (in mm) must be greater than 0"},
+        UsageCase{"FractionalStarts", WorkedExampleWith({"--starts", "2.5"}),
+                  "--starts must be a whole number"},
         UsageCase{"BatchWithMeasurementOptions", {"--jsonl", "--pitch", "1.5"}, "--pitch"},
         UsageCase{"BothBatchFormats", {"--jsonl", "--csv"}, "--csv"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
@@ -128,8 +144,22 @@ TEST(KthreadCalc, EveryMethodOfEveryThreadTypeIsAccepted) {
     }
 }
 
+TEST(KthreadCalc, ARepeatedOptionTakesItsLastValue) {
+    const RunResult expected = RunCalc(kWorkedExample);
+    ASSERT_EQ(expected.exitCode, 0) << expected.err;
+    for (const char* earlier : {"2", "abc", ""}) {
+        std::vector<std::string> args{"--pitch", earlier};
+        args.insert(args.end(), kWorkedExample.begin(), kWorkedExample.end());
+        const RunResult run = RunCalc(args);
+        EXPECT_EQ(run.exitCode, 0) << earlier << ": " << run.err;
+        EXPECT_EQ(run.out, expected.out) << earlier;
+    }
+}
+
 TEST(KthreadCalc, EngineFailureIsAnErrorNotAResult) {
-    const RunResult run = RunCalc(WorkedExampleWith({"--probe", "0"}));
+    // Inputs within every range whose contact angle cycles for ever: no solution.
+    const RunResult run = RunCalc({"--given", "m", "--value", "15.5", "--pitch", "6", "--starts",
+                                   "8", "--flank", "30", "--flank2", "3", "--probe", "6"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("no solution"), std::string::npos) << run.err;
@@ -173,6 +203,18 @@ TEST(KthreadCalc, JsonlWithoutErrorsSucceeds) {
 TEST(KthreadCalc, AnOutputThatCannotBeWrittenIsAFailure) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
+    }
+    // Help, version and one measurement: their text is the result.
+    std::string worked;
+    for (const std::string& arg : kWorkedExample) {
+        worked += " " + arg;
+    }
+    for (const std::string& args : {std::string("--help"), std::string("--version"), worked}) {
+        const std::string calc = ShellQuoted(KTHREAD_CALC_PATH) + " " + args;
+        EXPECT_EQ(std::system((calc + " >/dev/null 2>&1").c_str()), 0) << args;
+        const int status = std::system((calc + " >/dev/full 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_NE(WEXITSTATUS(status), 0) << args;
     }
     // Inputs that succeed when the output can be written.
     const std::vector<std::pair<std::string, std::string>> runs{{"--jsonl", "{}\\n"},

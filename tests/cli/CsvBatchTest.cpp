@@ -2,6 +2,7 @@
 #include "cli/CsvBatch.h"
 #include "cli/BatchRun.h"
 #include "cli/CsvCells.h"
+#include "cli/InputLimits.h"
 #include "cli/RecordFields.h"
 
 #include <gtest/gtest.h>
@@ -96,7 +97,7 @@ TEST(CsvBatch, AcceptsCrLfBlanksQuotesAndBlankLines) {
     const std::string dressed = "\xEF\xBB\xBF\"Pitch\",\"ProbeDiam\",SizeOver,Starts\r\n"
                                 "\r\n"
                                 "   \r\n"
-                                " +1.5 ,\t\"0.866\",20.0 , 1\r\n"
+                                " 1.5 ,\t\"0.866\",20.0 , 1\r\n"
                                 "\n";
     const CsvOutput a = RunCsv(plain);
     const CsvOutput b = RunCsv(dressed);
@@ -163,46 +164,51 @@ INSTANTIATE_TEST_SUITE_P(
                     HeaderCase{"OnLineAfterBlanks", "\n\nPitch;SizeOver\n", "line 3"}),
     [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.name; });
 
-struct NumberCellCase {
-    const char* name;
-    const char* cell;
-    bool valid;
-    double value;
-};
-
-class CsvNumberCell : public testing::TestWithParam<NumberCellCase> {};
-
-TEST_P(CsvNumberCell, ReadsOnlyWholeFiniteDecimalNumbers) {
-    const NumberCellCase& row = GetParam();
-    const auto value = ParseCsvNumber(row.cell);
-    ASSERT_EQ(value.has_value(), row.valid);
-    if (row.valid) {
-        EXPECT_EQ(*value, row.value);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, CsvNumberCell,
-                         testing::Values(NumberCellCase{"Plain", "18.70062", true, 18.70062},
-                                         NumberCellCase{"Exponent", "2.5e11", true, 2.5e11},
-                                         NumberCellCase{"LeadingPlus", "+0.5", true, 0.5},
-                                         NumberCellCase{"Negative", "-3", true, -3},
-                                         NumberCellCase{"CommaDecimalMark", "1,5", false, 0},
-                                         NumberCellCase{"TrailingText", "1.5mm", false, 0},
-                                         NumberCellCase{"DoubleSign", "+-1", false, 0},
-                                         NumberCellCase{"Hexadecimal", "0x10", false, 0},
-                                         NumberCellCase{"Infinity", "inf", false, 0},
-                                         NumberCellCase{"NotANumber", "nan", false, 0},
-                                         NumberCellCase{"Overflow", "1e400", false, 0},
-                                         NumberCellCase{"Empty", "", false, 0},
-                                         NumberCellCase{"LonePlus", "+", false, 0}),
-                         [](const testing::TestParamInfo<NumberCellCase>& info) {
-                             return info.param.name;
-                         });
-
 TEST(CsvCells, SplitsAtEveryCommaAndTrimsEachCell) {
     std::vector<std::string_view> cells;
-    SplitCsvLine(" a ,\"b\",,\t c\t,", cells);
+    EXPECT_EQ(SplitCsvLine(" a ,\"b\",,\t c\t,", cells, 10), 5U);
     EXPECT_EQ(cells, (std::vector<std::string_view>{"a", "b", "", "c", ""}));
+}
+
+TEST(CsvCells, KeepsNoMoreCellsThanAskedButCountsThemAll) {
+    std::vector<std::string_view> cells;
+    EXPECT_EQ(SplitCsvLine("1,2,3,4,5", cells, 2), 5U);
+    EXPECT_EQ(cells, (std::vector<std::string_view>{"1", "2"}));
+    EXPECT_EQ(SplitCsvLine(std::string(100000, ','), cells, 3), 100001U);
+    EXPECT_EQ(cells.size(), 3U);
+    EXPECT_EQ(SplitCsvLine("", cells, 0), 1U);
+    EXPECT_TRUE(cells.empty());
+}
+
+TEST(CsvBatch, LongRowsAreErrorRowsAndTheRestGoesOn) {
+    const std::string commas(kMaxLineBytes, ',');
+    const std::string input =
+        "Pitch,ProbeDiam,SizeOver\n" + commas + "\n" + commas + ",\n" + "1.5,0.866,20\n";
+    CsvBatch batch;
+    std::string out;
+    const BatchResult result = RunBatchOnText(batch, input, out);
+    std::istringstream stream(out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 4U);
+    EXPECT_EQ(lines[1],
+              "line,2,\"expected 3 values, found " + std::to_string(kMaxLineBytes + 1) + "\"");
+    EXPECT_EQ(lines[2], "line,3,\"" + std::string(kLineTooLongMessage) + "\"");
+    EXPECT_TRUE(lines[3].starts_with("0,0,0,1.5,")) << lines[3];
+    EXPECT_EQ(result.summary.errorLines, 2U);
+    EXPECT_EQ(result.summary.records, 1U);
+}
+
+TEST(CsvBatch, AHeaderOverTheLimitStopsTheRun) {
+    CsvBatch batch;
+    std::string out;
+    const BatchResult result =
+        RunBatchOnText(batch, "\n" + std::string(kMaxLineBytes + 1, ' ') + "\n1\n", out);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(result.summary.fatalError,
+              "line 2: " + std::string(kLineTooLongMessage) + " in the CSV header");
 }
 
 } // namespace

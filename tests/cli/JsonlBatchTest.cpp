@@ -1,6 +1,7 @@
 // JSON Lines batch: exact numbers, defaults, selector pass-through and per-line errors.
 #include "cli/JsonlBatch.h"
 #include "cli/BatchRun.h"
+#include "cli/InputLimits.h"
 #include "cli/JsonRecordReader.h"
 #include "cli/RecordFields.h"
 #include "cli/RecordWriters.h"
@@ -233,30 +234,100 @@ TEST_P(JsonlBadLine, AnswersWithAnErrorLineAndGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, JsonlBadLine,
-    testing::Values(BadLineCase{"SelectorAbove255", R"({"ThreadType": 256})", "ThreadType"},
-                    BadLineCase{"SelectorNegative", R"({"GivenQty": -1})", "GivenQty"},
-                    BadLineCase{"SelectorFraction", R"({"MeasMode": 1.5})", "MeasMode"},
-                    BadLineCase{"SelectorString", R"({"ThreadType": "x"})", "ThreadType"},
-                    BadLineCase{"SelectorBoolean", R"({"ThreadType": true})", "ThreadType"},
-                    BadLineCase{"SelectorNull", R"({"MeasMode": null})", "MeasMode"},
-                    BadLineCase{"SelectorBeyondInt64", R"({"ThreadType": 1e300})", "ThreadType"},
-                    BadLineCase{"NumberAsString", R"({"Pitch": "1.5"})", "Pitch"},
-                    BadLineCase{"NumberAsNull", R"({"Force": null})", "Force"},
-                    BadLineCase{"NumberAsArray", R"({"ProbeDiam": [0.866]})", "ProbeDiam"},
-                    BadLineCase{"NumberAsObject", R"({"SizeOver": {"mm": 20}})", "SizeOver"},
-                    BadLineCase{"NumberTooLarge", R"({"Pitch": 1e999})", "invalid JSON"},
-                    BadLineCase{"UnknownKey", R"({"Pitch": 1, "Wire": 2})", "Wire"},
-                    BadLineCase{"KeyInWrongCase", R"({"pitch": 1})", "pitch"},
-                    BadLineCase{"RepeatedKey", R"({"Pitch": 1, "Pitch": 2})",
-                                "duplicate key \"Pitch\""},
-                    BadLineCase{"OutputVerdictIsNoInput", R"({"Pitch": 1, "ok": true})", "ok"},
-                    BadLineCase{"TrailingComma", R"({"Pitch": 1,})", "invalid JSON"},
-                    BadLineCase{"Truncated", R"({"Pitch": 1)", "invalid JSON"},
-                    BadLineCase{"TwoObjects", R"({} {})", "invalid JSON"},
-                    BadLineCase{"TopLevelArray", R"([1, 2])", "expected a JSON object"},
-                    BadLineCase{"TopLevelNumber", "42", "expected a JSON object"},
-                    BadLineCase{"NotJsonAtAll", "Pitch=1.5", "invalid JSON"}),
+    testing::Values(
+        BadLineCase{"SelectorAbove255", R"({"ThreadType": 256})", "ThreadType"},
+        BadLineCase{"SelectorNegative", R"({"GivenQty": -1})", "GivenQty"},
+        BadLineCase{"SelectorFraction", R"({"MeasMode": 1.5})", "MeasMode"},
+        BadLineCase{"SelectorString", R"({"ThreadType": "x"})", "ThreadType"},
+        BadLineCase{"SelectorBoolean", R"({"ThreadType": true})", "ThreadType"},
+        BadLineCase{"SelectorNull", R"({"MeasMode": null})", "MeasMode"},
+        BadLineCase{"SelectorBeyondInt64", R"({"ThreadType": 1e300})", "ThreadType"},
+        BadLineCase{"NumberAsString", R"({"Pitch": "1.5"})", "Pitch"},
+        BadLineCase{"NumberAsNull", R"({"Force": null})", "Force"},
+        BadLineCase{"NumberAsArray", R"({"ProbeDiam": [0.866]})", "ProbeDiam"},
+        BadLineCase{"NumberAsObject", R"({"SizeOver": {"mm": 20}})", "SizeOver"},
+        BadLineCase{"NumberTooLarge", R"({"Pitch": 1e999})",
+                    "Pitch: number out of range \"1e999\""},
+        BadLineCase{"UnknownKey", R"({"Pitch": 1, "Wire": 2})", "Wire"},
+        BadLineCase{"KeyInWrongCase", R"({"pitch": 1})", "pitch"},
+        BadLineCase{"RepeatedKey", R"({"Pitch": 1, "Pitch": 2})", "duplicate key \"Pitch\""},
+        BadLineCase{"OutputVerdictIsNoInput", R"({"Pitch": 1, "ok": true})", "ok"},
+        BadLineCase{"TrailingComma", R"({"Pitch": 1,})",
+                    "invalid JSON at byte 13: expected a key in double quotes"},
+        BadLineCase{"Truncated", R"({"Pitch": 1)",
+                    "invalid JSON at byte 12: the line ends before the object does"},
+        BadLineCase{"TwoObjects", R"({} {})",
+                    "invalid JSON at byte 4: text after the end of the object"},
+        BadLineCase{"ClosingBraceFirst", "}",
+                    "invalid JSON at byte 1: expected a JSON object (\"}\")"},
+        BadLineCase{"TopLevelArray", R"([1, 2])", "expected a JSON object"},
+        BadLineCase{"TopLevelNumber", "42", "expected a JSON object"},
+        BadLineCase{"NotJsonAtAll", "Pitch=1.5",
+                    "invalid JSON at byte 1: text that is not a JSON value (\"Pitch=1.5\")"}),
     [](const testing::TestParamInfo<BadLineCase>& info) { return info.param.name; });
+
+TEST(JsonlBatch, ANulByteAnywhereRejectsTheLine) {
+    using namespace std::string_literals;
+    const std::vector<std::string> lines{"{\"Pitch\": 1}\0{\"Wire\": 2}"s,
+                                         "{\"Pitch\": 1,\0 \"Starts\": 2}"s, "{\"Pi\0tch\": 1}"s,
+                                         "\0"s, "{\"Pitch\": 1}   \0"s};
+    std::string input;
+    for (const std::string& line : lines) {
+        input += line + "\n" + kWorkedExampleLine + "\n";
+    }
+    const BatchOutput output = RunJsonl(input);
+    ASSERT_EQ(output.lines.size(), 2 * lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const json& error = output.lines[2 * i];
+        EXPECT_EQ(error.at("line"), 2 * i + 1);
+        const std::string expected =
+            "invalid JSON at byte " + std::to_string(lines[i].find('\0') + 1) + ": a NUL byte";
+        EXPECT_EQ(error.at("error"), expected);
+        EXPECT_EQ(output.lines[2 * i + 1].at("ok"), true);
+    }
+    EXPECT_EQ(output.result.summary.errorLines, lines.size());
+}
+
+// However long or odd the input, an error message is a short text of this program's own: no
+// wording of the JSON library, no echo beyond a few dozen bytes.
+TEST(JsonlBatch, ErrorMessagesAreShortAndInTheProgramsOwnWords) {
+    const std::string many(100000, '7');
+    const std::vector<std::string> lines{
+        "{\"Pitch\": \"" + many,
+        "{\"Pitch\": " + many + "x}",
+        "{\"Pitch\": 1" + many + "e999}",
+        "{\"ThreadType\": 1." + many + "}",
+        "{\"Pitch\": \"" + many + "\"}",
+        "{\"" + many + "\": 1}",
+        "[" + many + "]",
+        many + "x",
+        "{\"Pitch\": tru" + many,
+        "{\"Pitch\" " + many,
+        "{\"Pitch\": 1 " + many + "}",
+        "{\"Pitch\": -" + many + "-}",
+        "{\"Pitch\": 1e" + many + "}",
+        "{\"Pi\\q" + many + "\": 1}",
+        "{\"Pi\\ud800" + many + "\": 1}",
+        "{\"\x01" + many + "\": 1}",
+        "{\"\xC3" + many + "\": 1}",
+        "}" + many,
+    };
+    std::string input;
+    for (const std::string& line : lines) {
+        input += line + "\n";
+    }
+    const BatchOutput output = RunJsonl(input);
+    ASSERT_EQ(output.lines.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string message = output.lines[i].at("error");
+        SCOPED_TRACE("line " + std::to_string(i + 1) + ": " + message);
+        EXPECT_LE(message.size(), 200U);
+        for (const char* word : {"json.exception", "parse error", "syntax error", "last read",
+                                 "<U+", "literal", "token"}) {
+            EXPECT_EQ(message.find(word), std::string::npos) << word;
+        }
+    }
+}
 
 TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
     const std::string& good = kWorkedExampleLine;
@@ -275,6 +346,19 @@ TEST(JsonlBatch, NumbersErrorLinesByPhysicalLineAndSkipsBlankLines) {
     EXPECT_EQ(output.lines[3].at("line"), 6);
     EXPECT_EQ(output.result.summary.errorLines, 2U);
     EXPECT_NE(output.result.ExitCode(), 0);
+}
+
+TEST(JsonlBatch, ALineOverTheLimitIsAShortErrorLineAndTheRestGoesOn) {
+    const std::string longNumber = "{\"Pitch\": " + std::string(kMaxLineBytes, '1') + "}";
+    const BatchOutput output = RunJsonl(kWorkedExampleLine + "\n" + longNumber + "\n" +
+                                        kWorkedExampleLine + "\n" + longNumber);
+    ASSERT_EQ(output.lines.size(), 4U);
+    EXPECT_EQ(output.lines[0].at("ok"), true);
+    const json tooLong{{"line", 2}, {"error", "line too long (more than 1048576 bytes)"}};
+    EXPECT_EQ(output.lines[1], tooLong);
+    EXPECT_EQ(output.lines[2], output.lines[0]);
+    EXPECT_EQ(output.lines[3].at("line"), 4);
+    EXPECT_EQ(output.result.summary.errorLines, 2U);
 }
 
 TEST(JsonlBatch, IgnoresAByteOrderMarkAtTheStart) {

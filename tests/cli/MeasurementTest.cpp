@@ -233,8 +233,13 @@ INSTANTIATE_TEST_SUITE_P(
         FlankCase{"SecondsAbove59", "29:0:60", false, 0},
         FlankCase{"NegativeDegrees", "-30", false, 0}, FlankCase{"FourParts", "1:2:3:4", false, 0},
         FlankCase{"EmptyPart", "29::0", false, 0}, FlankCase{"TrailingColon", "29:", false, 0},
-        FlankCase{"Empty", "", false, 0}, FlankCase{"CommaDecimalMark", "29,5", false, 0},
-        FlankCase{"Words", "thirty", false, 0}, FlankCase{"NotANumber", "nan", false, 0}),
+        FlankCase{"ZeroPadded", "29:05:00", true, 29 + 5.0 / 60},
+        FlankCase{"ZeroPaddedDecimal", "029.50", true, 29.5},
+        FlankCase{"Exponent", "3e1", true, 30}, FlankCase{"Hexadecimal", "0x1E", false, 0},
+        FlankCase{"BareFraction", ".5", false, 0}, FlankCase{"TrailingPoint", "30.", false, 0},
+        FlankCase{"LeadingPlus", "+30", false, 0}, FlankCase{"Empty", "", false, 0},
+        FlankCase{"CommaDecimalMark", "29,5", false, 0}, FlankCase{"Words", "thirty", false, 0},
+        FlankCase{"NotANumber", "nan", false, 0}),
     [](const testing::TestParamInfo<FlankCase>& info) { return info.param.name; });
 
 TEST(Methods, EachThreadTypeOffersItsOwnMethodsInSelectorOrder) {
@@ -308,7 +313,8 @@ INSTANTIATE_TEST_SUITE_P(
                       r.probeDiam = 0.05;
                   },
                   "--pitch"},
-        LimitCase{"ProbeZeroAllowed", [](MeasurementRequest& r) { r.probeDiam = 0; }, ""},
+        LimitCase{"ProbeZeroRefused", [](MeasurementRequest& r) { r.probeDiam = 0; }, "--probe"},
+        LimitCase{"ProbeAtLimit", [](MeasurementRequest& r) { r.probeDiam = 100; }, ""},
         LimitCase{"ProbeNegative", [](MeasurementRequest& r) { r.probeDiam = -0.1; }, "--probe"},
         LimitCase{"ForceAbove100", [](MeasurementRequest& r) { r.force = 101; }, "--force"},
         LimitCase{"ValueAt4000", [](MeasurementRequest& r) { r.value = 4000; }, ""},
@@ -316,6 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"ValueNotANumber", [](MeasurementRequest& r) { r.value = std::nan(""); },
                   "--value"},
         LimitCase{"StartsAbove100", [](MeasurementRequest& r) { r.starts = 101; }, "--starts"},
+        LimitCase{"StartsFraction", [](MeasurementRequest& r) { r.starts = 1.5; }, "--starts"},
+        LimitCase{"StartsZero", [](MeasurementRequest& r) { r.starts = 0; }, ""},
         LimitCase{"PoissonBelowLimit", [](MeasurementRequest& r) { r.threadPoisson = 0.001; },
                   "--poisson"},
         LimitCase{"ModulusAboveLimit", [](MeasurementRequest& r) { r.threadModulusGPa = 2001; },

@@ -56,6 +56,12 @@ TEST(QuoteInput, EscapesEverythingOutsidePrintableAsciiAndCutsLongText) {
     EXPECT_EQ(quoted, "\"" + std::string(40, 'x') + "\"...");
 }
 
+TEST(EchoInput, EscapesLikeQuoteInputButKeepsQuotesAndCutsLongText) {
+    EXPECT_EQ(EchoInput("1.5\"\x7F"), "1.5\"\\x7F");
+    EXPECT_EQ(EchoInput(std::string(40, '9')), std::string(40, '9'));
+    EXPECT_EQ(EchoInput(std::string(41, '9')), std::string(40, '9') + "...");
+}
+
 TEST(AppendJsonEscaped, EscapesQuotesBackslashesAndControlCharacters) {
     std::string text;
     AppendJsonEscaped(text, "a\"b\\c\n\x1F");
