@@ -4,17 +4,15 @@
 // ("29:05:00").
 #pragma once
 
+#include "engine/Measurement.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kthread::cli {
 
-struct DegMinSec {
-    double degrees = 0;
-    double minutes = 0;
-    double seconds = 0;
-};
+using DegMinSec = AngleDms;
 
 // Parses and checks the window's limits: degrees 0 to 90, minutes and seconds 0 to 59. On
 // failure returns empty and, when `error` is given, says why.

@@ -9,8 +9,6 @@ namespace kthread::cli {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-
 constexpr std::array<std::string_view, 4> kThreadNames{"ext-cyl", "int-cyl", "ext-taper",
                                                        "int-taper"};
 constexpr std::array<std::string_view, 3> kGivenNames{"m", "M", "d2"};
@@ -22,29 +20,70 @@ constexpr std::array<std::string_view, 2> kIntCylMethods{"perpendicular", "incli
 constexpr std::array<std::string_view, 2> kExtTaperMethods{"two-wires", "three-wires"};
 constexpr std::array<std::string_view, 1> kIntTaperMethods{"perpendicular"};
 
-struct Limit {
-    const char* option;
-    double value;
-    double low;
-    double high;
-    bool lowExclusive = false;
-};
-
-std::string Describe(const Limit& limit) {
-    return limit.option + std::string(" must be ") +
-           (limit.lowExclusive ? "greater than " : "from ") + FormatGeneral(limit.low) +
-           (limit.lowExclusive ? " and at most " : " to ") + FormatGeneral(limit.high) + ", got " +
-           FormatGeneral(limit.value);
+// Each checked input's option, as the messages name it.
+std::string_view OptionOf(Input input) {
+    switch (input) {
+    case Input::Pitch:
+        return "--pitch (in mm)";
+    case Input::Starts:
+        return "--starts";
+    case Input::FlankDegrees:
+    case Input::FlankMinutes:
+    case Input::FlankSeconds:
+        return "--flank";
+    case Input::ProbeDiam:
+        return "--probe (in mm)";
+    case Input::Force:
+        return "--force";
+    case Input::Given:
+        return "--value (in mm)";
+    case Input::ThreadPoisson:
+        return "--poisson";
+    case Input::ThreadModulus:
+        return "--modulus";
+    case Input::TaperRatio:
+    case Input::TaperDegrees:
+        return "--taper";
+    }
+    return "an option";
 }
 
-bool Within(const Limit& limit) {
-    // Written so that NaN fails every check.
-    const bool aboveLow = limit.lowExclusive ? limit.value > limit.low : limit.value >= limit.low;
-    return aboveLow && limit.value <= limit.high;
+std::string Describe(std::string_view option, const InputLimit& limit, double value) {
+    const bool above = limit.lowExcluded;
+    return std::string(option) + " must be " + (above ? "greater than " : "from ") +
+           FormatGeneral(limit.low) + (above ? " and at most " : " to ") +
+           FormatGeneral(limit.high) + ", got " + FormatGeneral(value);
+}
+
+double ValueOf(const MeasurementInputs& in, Input input) {
+    switch (input) {
+    case Input::Pitch:
+        return in.pitch;
+    case Input::Starts:
+        return in.starts;
+    case Input::ProbeDiam:
+        return in.probeDiam;
+    case Input::Force:
+        return in.force;
+    case Input::Given:
+        return in.givenValue;
+    case Input::ThreadPoisson:
+        return in.threadPoisson;
+    case Input::ThreadModulus:
+        return in.threadModulusGPa;
+    case Input::TaperRatio:
+        return in.taperRatio;
+    case Input::FlankDegrees:
+    case Input::FlankMinutes:
+    case Input::FlankSeconds:
+    case Input::TaperDegrees:
+        break;
+    }
+    return 0; // the angle options are checked as they are read
 }
 
 double ToMm(const MeasurementRequest& request, double length) {
-    return request.inch ? length * kMmPerInch : length;
+    return request.inch ? length * kMillimetresPerInch : length;
 }
 
 } // namespace
@@ -83,34 +122,21 @@ std::optional<std::uint8_t> IndexOfName(std::span<const std::string_view> names,
     return std::nullopt;
 }
 
-ProbeMaterial DefaultProbeMaterial(ThreadType thread) {
-    const bool external =
-        thread == ThreadType::ExternalCylindrical || thread == ThreadType::ExternalTaper;
-    return external ? ProbeMaterial::Steel : ProbeMaterial::Ruby;
-}
-
 std::optional<std::string> CheckRequest(const MeasurementRequest& request) {
     if (request.method >= MethodNames(request.thread).size()) {
         return "--method: method " + std::to_string(request.method) + " is not valid for " +
                std::string(kThreadNames[static_cast<std::size_t>(request.thread)]);
     }
-    // The Calculate command's own ranges, then the limits of the fields that have no such check.
-    const std::array<Limit, 8> limits{{
-        {"--pitch (in mm)", ToMm(request, request.pitch), 0, 100, true},
-        // The window lets a probe diameter of 0 pass its range check, but the calculation then
-        // refuses the record; here that is said up front, like any other value out of range.
-        {"--probe (in mm)", ToMm(request, request.probeDiam), 0, 100, true},
-        {"--force", request.force, 0, 100},
-        {"--value (in mm)", ToMm(request, request.value), 0, 4000},
-        {"--starts", request.starts, 0, 100},
-        {"--poisson", request.threadPoisson, 0.01, 1},
-        {"--modulus", request.threadModulusGPa, 1, 2000},
-        {"--taper", request.taperRatio, 0, 100},
-    }};
-    for (const Limit& limit : limits) {
-        if (!Within(limit)) {
-            return Describe(limit);
-        }
+    const MeasurementInputs inputs = ToInputs(request);
+    if (const std::optional<Input> failing = FirstInputOutOfRange(inputs)) {
+        return Describe(OptionOf(*failing), LimitOf(*failing), ValueOf(inputs, *failing));
+    }
+    // The window lets a probe diameter of 0 pass its range check, but the calculation then
+    // refuses the record; here that is said up front, like any other value out of range.
+    if (!(inputs.probeDiam > 0)) {
+        InputLimit aboveZero = LimitOf(Input::ProbeDiam);
+        aboveZero.lowExcluded = true;
+        return Describe(OptionOf(Input::ProbeDiam), aboveZero, inputs.probeDiam);
     }
     if (std::floor(request.starts) != request.starts) {
         return "--starts must be a whole number, got " + FormatGeneral(request.starts);
@@ -118,40 +144,27 @@ std::optional<std::string> CheckRequest(const MeasurementRequest& request) {
     return std::nullopt;
 }
 
+MeasurementInputs ToInputs(const MeasurementRequest& request) {
+    MeasurementInputs in;
+    in.thread = request.thread;
+    in.given = request.given;
+    in.method = request.method;
+    in.pitch = ToMm(request, request.pitch);
+    in.starts = request.starts;
+    in.flank1 = request.flank1;
+    in.flank2 = request.flank2;
+    in.probeDiam = ToMm(request, request.probeDiam);
+    in.probeMaterial = request.probeMaterial.value_or(DefaultProbeMaterial(request.thread));
+    in.threadPoisson = request.threadPoisson;
+    in.threadModulusGPa = request.threadModulusGPa;
+    in.force = request.force;
+    in.givenValue = ToMm(request, request.value);
+    in.taperRatio = request.taperRatio;
+    return in;
+}
+
 TPitchDiamData BuildRecord(const MeasurementRequest& request) {
-    TPitchDiamData record{};
-    record.ThreadType = static_cast<std::uint8_t>(request.thread);
-    record.GivenQty = static_cast<std::uint8_t>(request.given);
-    record.MeasMode = request.method;
-    const ProbeMaterial material =
-        request.probeMaterial.value_or(DefaultProbeMaterial(request.thread));
-    const bool ruby = material == ProbeMaterial::Ruby;
-    record.ProbePoisson = ruby ? kRubyPoisson : kSteelPoisson;
-    record.ProbeModulus = ruby ? kRubyModulus : kSteelModulus;
-    record.ThreadPoisson = request.threadPoisson;
-    record.ThreadModulus = request.threadModulusGPa * 1e9;
-    record.Pitch = ToMm(request, request.pitch);
-    record.Starts = request.starts;
-    record.ProbeDiam = ToMm(request, request.probeDiam);
-    record.Force = request.force;
-    record.FlankAngle1 = FlankRadians(request.flank1);
-    record.FlankAngle2 = FlankRadians(request.flank2);
-    const double given = ToMm(request, request.value);
-    switch (request.given) {
-    case GivenQuantity::SizeCtr:
-        record.SizeCtr = given;
-        break;
-    case GivenQuantity::SizeOver:
-        record.SizeOver = given;
-        break;
-    case GivenQuantity::PitchDiam:
-        record.PitchDiam = given;
-        break;
-    }
-    if (request.thread == ThreadType::ExternalTaper) {
-        record.TaperRatio = request.taperRatio;
-    }
-    return record;
+    return BuildMeasurementRecord(ToInputs(request));
 }
 
 } // namespace kthread::cli

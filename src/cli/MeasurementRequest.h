@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/FlankAngleText.h"
-#include "engine/PitchDiam.h"
+#include "engine/Measurement.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,17 +12,10 @@
 
 namespace kthread::cli {
 
-// Values are the record's selector values.
-enum class ThreadType : std::uint8_t {
-    ExternalCylindrical = 0,
-    InternalCylindrical = 1,
-    ExternalTaper = 2,
-    InternalTaper = 3,
-};
-
-enum class GivenQuantity : std::uint8_t { SizeCtr = 0, SizeOver = 1, PitchDiam = 2 };
-
-enum class ProbeMaterial { Steel, Ruby };
+// The record's codes, as the engine defines them.
+using kthread::GivenQuantity;
+using kthread::ProbeMaterial;
+using kthread::ThreadType;
 
 // Command-line names; a name's position is its selector value.
 std::span<const std::string_view> ThreadNames();           // ext-cyl int-cyl ext-taper int-taper
@@ -34,8 +27,7 @@ std::span<const std::string_view> ProbeMaterialNames();    // steel ruby
 std::optional<std::uint8_t> IndexOfName(std::span<const std::string_view> names,
                                         std::string_view name);
 
-// Wires for external, balls for internal threads: steel and ruby respectively.
-ProbeMaterial DefaultProbeMaterial(ThreadType thread);
+using kthread::DefaultProbeMaterial;
 
 struct MeasurementRequest {
     ThreadType thread = ThreadType::ExternalCylindrical;
@@ -58,6 +50,9 @@ struct MeasurementRequest {
 // The first value outside its accepted range, named by its option; empty when all are fine.
 // Length limits are in millimetres also for inch input.
 std::optional<std::string> CheckRequest(const MeasurementRequest& request);
+
+// The request in the engine's terms: lengths in mm.
+MeasurementInputs ToInputs(const MeasurementRequest& request);
 
 // A fresh record filled as the window's Calculate command fills it, lengths in mm.
 TPitchDiamData BuildRecord(const MeasurementRequest& request);

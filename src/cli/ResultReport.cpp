@@ -1,24 +1,24 @@
 #include "cli/ResultReport.h"
 
+#include "engine/Measurement.h"
 #include "engine/NumberText.h"
 
 namespace kthread::cli {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 constexpr int kPrecision = 8;
 constexpr int kMmDecimals = 5;
 constexpr int kInchDecimals = 6;
 
 std::string Length(double mm, bool inch) {
-    return inch ? FormatFixed(mm / kMmPerInch, kPrecision, kInchDecimals)
+    return inch ? FormatFixed(mm / kMillimetresPerInch, kPrecision, kInchDecimals)
                 : FormatFixed(mm, kPrecision, kMmDecimals);
 }
 
 std::string PitchDiamName(const TPitchDiamData& record) {
-    const bool internal = record.ThreadType == 1 || record.ThreadType == 3;
-    return internal ? "Pitch diameter (D2)" : "Pitch diameter (d2)";
+    return !IsExternal(static_cast<ThreadType>(record.ThreadType)) ? "Pitch diameter (D2)"
+                                                                   : "Pitch diameter (d2)";
 }
 
 } // namespace
@@ -45,7 +45,7 @@ std::vector<ResultLine> ResultLines(const TPitchDiamData& record, bool inch) {
     if (const auto optimum =
             OptimalProbeDiam(record.Pitch, record.FlankAngle1, record.FlankAngle2)) {
         // The window shows the optimum with 5 decimals in either unit.
-        const double shown = inch ? *optimum / kMmPerInch : *optimum;
+        const double shown = inch ? *optimum / kMillimetresPerInch : *optimum;
         lines.push_back({"Opt. probe diameter", FormatFixed(shown, kPrecision, kMmDecimals)});
     }
     return lines;

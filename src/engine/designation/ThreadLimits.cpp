@@ -1,5 +1,6 @@
 #include "engine/designation/ThreadLimits.h"
 
+#include "engine/Measurement.h"
 #include "engine/designation/IsoMetric.h"
 #include "engine/designation/Trapezoidal.h"
 #include "engine/designation/Unified.h"
@@ -9,8 +10,6 @@
 
 namespace kthread::designation {
 namespace {
-
-constexpr double kMmPerInch = 25.4;
 
 int Um(double mm) {
     return static_cast<int>(std::lround(mm * 1000.0));
@@ -86,11 +85,11 @@ std::optional<ThreadLimits> UnifiedThreadLimits(const Designation& d) {
     l.pitchDiamMax = u.max;
     l.tolerance = u.tolerance;
     l.fundamentalDeviation = u.allowance == 0.0 ? 0.0 : -u.allowance;
-    l.basicPitchDiamMm = u.basic * kMmPerInch;
-    l.pitchDiamMinMm = u.min * kMmPerInch;
-    l.pitchDiamMaxMm = u.max * kMmPerInch;
-    l.majorDiamMm = d.majorDiam * kMmPerInch;
-    l.pitchMm = kMmPerInch / d.threadsPerInch;
+    l.basicPitchDiamMm = u.basic * kMillimetresPerInch;
+    l.pitchDiamMinMm = u.min * kMillimetresPerInch;
+    l.pitchDiamMaxMm = u.max * kMillimetresPerInch;
+    l.majorDiamMm = d.majorDiam * kMillimetresPerInch;
+    l.pitchMm = kMillimetresPerInch / d.threadsPerInch;
     l.flankAngle1 = std::numbers::pi / 6.0;
     l.flankAngle2 = std::numbers::pi / 6.0;
     return l;
