@@ -1,6 +1,7 @@
 // The real kthread-calc program, run with arguments and standard input.
 #include "engine/NumberText.h"
 #include "support/ProgramRun.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "--starts must be a whole number"},
         UsageCase{"BatchWithMeasurementOptions", {"--jsonl", "--pitch", "1.5"}, "--pitch"},
         UsageCase{"BothBatchFormats", {"--jsonl", "--csv"}, "--csv"}),
-    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(KthreadCalc, EveryMethodOfEveryThreadTypeIsAccepted) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> methods{

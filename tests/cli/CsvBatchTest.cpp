@@ -4,6 +4,7 @@
 #include "cli/CsvCells.h"
 #include "cli/InputLimits.h"
 #include "cli/RecordFields.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -162,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HeaderCase{"RepeatedName", "Pitch,Pitch\n1,2\n", "repeated column"},
                     HeaderCase{"EmptyName", "Pitch,,SizeOver\n1,2,3\n", "unknown column \"\""},
                     HeaderCase{"OnLineAfterBlanks", "\n\nPitch;SizeOver\n", "line 3"}),
-    [](const testing::TestParamInfo<HeaderCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(CsvCells, SplitsAtEveryCommaAndTrimsEachCell) {
     std::vector<std::string_view> cells;

@@ -5,6 +5,7 @@
 #include "cli/JsonRecordReader.h"
 #include "cli/RecordFields.h"
 #include "cli/RecordWriters.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -264,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineCase{"TopLevelNumber", "42", "expected a JSON object"},
         BadLineCase{"NotJsonAtAll", "Pitch=1.5",
                     "invalid JSON at byte 1: text that is not a JSON value (\"Pitch=1.5\")"}),
-    [](const testing::TestParamInfo<BadLineCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(JsonlBatch, ANulByteAnywhereRejectsTheLine) {
     using namespace std::string_literals;
@@ -429,7 +430,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReaderCase{"MissingClose", R"({"Pitch": 1)", false},
                     ReaderCase{"TextAfterObject", R"({"Pitch": 1} x)", false},
                     ReaderCase{"SelectorOutOfRange", R"({"MeasMode": 300})", false}),
-    [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(JsonRecordWriter, WritesNonFiniteFieldsAsNull) {
     TPitchDiamData record{};

@@ -3,6 +3,7 @@
 #include "cli/MeasurementRequest.h"
 #include "cli/ResultReport.h"
 #include "engine/NumberText.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                      0.3, 2.5e11},
         MaterialCase{"ExternalChosenRuby", ThreadType::ExternalCylindrical, ProbeMaterial::Ruby,
                      0.25, 4.0e11}),
-    [](const testing::TestParamInfo<MaterialCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(Measurement, TaperRatioReachesTheEngineForExternalTaperOnly) {
     MeasurementRequest request = WorkedExample();
@@ -196,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Pitch diameter (D2)", "Measurement P.D. (m)"},
         LabelCase{"PitchDiameterGiven", ThreadType::ExternalCylindrical, GivenQuantity::PitchDiam,
                   "Measurement P.D. (m)", "Measurement P.D. (M)"}),
-    [](const testing::TestParamInfo<LabelCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 struct FlankCase {
     const char* name;
@@ -240,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
         FlankCase{"LeadingPlus", "+30", false, 0}, FlankCase{"Empty", "", false, 0},
         FlankCase{"CommaDecimalMark", "29,5", false, 0}, FlankCase{"Words", "thirty", false, 0},
         FlankCase{"NotANumber", "nan", false, 0}),
-    [](const testing::TestParamInfo<FlankCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(Methods, EachThreadTypeOffersItsOwnMethodsInSelectorOrder) {
     const std::vector<std::vector<std::string_view>> expected{
@@ -329,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"ModulusAboveLimit", [](MeasurementRequest& r) { r.threadModulusGPa = 2001; },
                   "--modulus"},
         LimitCase{"TaperNegative", [](MeasurementRequest& r) { r.taperRatio = -1; }, "--taper"}),
-    [](const testing::TestParamInfo<LimitCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread::cli

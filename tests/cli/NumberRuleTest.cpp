@@ -5,6 +5,7 @@
 #include "cli/JsonRecordReader.h"
 #include "cli/JsonlBatch.h"
 #include "cli/NumberReading.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"ExponentWithoutDigits", "1e", NumberProblem::Malformed, 0},
         NumberCase{"CommaDecimalMark", "1,5", NumberProblem::Malformed, 0},
         NumberCase{"Empty", "", NumberProblem::Empty, 0}),
-    [](const testing::TestParamInfo<NumberCase>& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(NumberRule, APrefixEndsWhereTheGrammarEnds) {
     std::size_t length = 0;

@@ -1,6 +1,7 @@
 // The starter catalogues against the ISO metric pitches: for each pitch the window's own pick
 // from the catalogue must lie inside the band in which it shows no warning mark.
 #include "ShippedFiles.h"
+#include "support/TestNames.h"
 
 #include "engine/PitchDiam.h"
 #include "storage/IniFile.h"
@@ -56,7 +57,7 @@ TEST_P(StarterCatalogueCoverage, PicksAnUnmarkedProbeForEveryIsoPitch) {
 INSTANTIATE_TEST_SUITE_P(Starter, StarterCatalogueCoverage,
                          ::testing::Values(CoverageCase{"wires", "DIAM_N", 0.25},
                                            CoverageCase{"balls", "DIAM_S", 0.5}),
-                         [](const auto& info) { return info.param.name; });
+                         kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -2,6 +2,7 @@
 #include "EngineTestRecords.h"
 #include "engine/AngleTerms.h"
 #include "engine/FpFaultScope.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Profiles, NoHelix,
                                            ProfileCase{"ExternalAsymmetric", 0, 30, 3, 19.5},
                                            ProfileCase{"InternalSymmetric", 1, 30, 30, 16.2},
                                            ProfileCase{"InternalAsymmetric", 1, 45, 7, 16.2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST(ContactAngle, OneStepModeStopsAfterTheFirstStep) {
     TPitchDiamData d = test::MetricThreadOverWires();

@@ -1,5 +1,6 @@
 #include "EngineTestRecords.h"
 #include "engine/HertzCoeffTable.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Arrangements, Arrangement,
                                            ArrangementCase{"TaperTwoWires", 2, 0, 0.866},
                                            ArrangementCase{"TaperThreeWires", 2, 1, 0.866},
                                            ArrangementCase{"InternalTaperBalls", 3, 0, 1.5}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST(DeformCorr, FactorFollowsTheNumberOfProbesNotTheThreadShape) {
     auto corr = [](std::uint8_t type, std::uint8_t mode) {
@@ -153,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         FaultCase{"PitchDiamTooSmallForAnIndex", [](TPitchDiamData& d) { d.PitchDiam = 1e-300; }},
         FaultCase{"UnknownThreadType", [](TPitchDiamData& d) { d.ThreadType = 4; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct RoundCase {
     const char* name;
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"AboveTable", 100.5L, 101}, RoundCase{"NegativeSmall", -0.4L, 0},
                       RoundCase{"NegativeHalf", -0.5L, -1}, RoundCase{"Whole", 7.0L, 7},
                       RoundCase{"Large", 1e18L, 1000000000000000000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(RoundHalfAway, OutOfRangeIsAnInvalidOperation) {
     for (long double x : {1e19L, -1e19L, static_cast<long double>(NAN)}) {

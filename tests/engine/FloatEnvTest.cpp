@@ -1,6 +1,7 @@
 // The engine must leave the caller's floating-point environment as it found it.
 #include "EngineTestRecords.h"
 #include "engine/NumberText.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     EXPECT_EQ(FormatFixed(18.700623, 8, 5), "18.70062");
                                     EXPECT_EQ(FormatGeneral(0.1), "0.1");
                                 }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 // The results are those of round-to-nearest whatever mode the caller runs in.
 TEST(CallerEnvironmentResults, DoNotDependOnTheRoundingMode) {

@@ -1,4 +1,5 @@
 #include "engine/HertzCoeffTable.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"NegativeFallsBackToRow1", -3, 4.2895, 3.2937},
         RowCase{"AboveTheTableFallsBackToRow1", 101, 4.2895, 3.2937},
         RowCase{"HugeFallsBackToRow1", std::numeric_limits<std::int64_t>::max(), 4.2895, 3.2937}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(HertzCoeffTable, BothCoefficientsFallStrictlyTowardsEqualCurvatures) {
     for (std::size_t i = 1; i < HertzCoeffTable.size(); ++i) {

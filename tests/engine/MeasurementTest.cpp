@@ -1,6 +1,7 @@
 // The shared vocabulary of a measurement: where each input's range flips, the order of the
 // Calculate checks, and the record built from the inputs.
 #include "engine/Measurement.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EdgeCase{"PoissonFrom001", Input::ThreadPoisson, 0.01, 0.009},
                       EdgeCase{"ModulusUpTo2000", Input::ThreadModulus, 2000, 2001},
                       EdgeCase{"TaperUpTo100", Input::TaperRatio, 100, 101}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 MeasurementInputs WorkedExample() {
     MeasurementInputs in;

@@ -1,4 +1,5 @@
 #include "engine/NumberText.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"NegativeExponentForm", -12345678901.0, 8, 5, "-1.2345679E+10"},
         FixedCase{"NoDecimals", 18.7, 8, 0, "19"}, FixedCase{"NotANumber", NAN, 8, 5, "NAN"},
         FixedCase{"Infinity", -INFINITY, 8, 5, "-INF"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(FixedText, UsesTheGivenSeparator) {
     EXPECT_EQ(FormatFixed(18.700623, 8, 5, ','), "18,70062");
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"BelowTheFixedRange", 0.00001, "1E-5"},
         GeneralCase{"VerySmall", 1e-20, "1E-20"}, GeneralCase{"VeryLarge", 1.5e20, "1.5E+20"},
         GeneralCase{"NegativeVerySmall", -2.5e-7, "-2.5E-7"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(GeneralText, UsesTheGivenSeparator) {
     EXPECT_EQ(FormatGeneral(12.5, 15, ','), "12,5");
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Values, HalfEven,
                                            RoundCase{"BelowHalfInBinary", 1.005, 2, 1.0},
                                            RoundCase{"InchProbe", 0.866 / 25.4, 4, 0.0341},
                                            RoundCase{"AlreadyWhole", 1e300, 4, 1e300}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 // The window runs with the user's locale; the texts follow the separator argument only.
 class UserLocale : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "EngineTestRecords.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +119,7 @@ TEST_P(EveryPath, NoForceKeepsSizesExactlyOneProbeApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, EveryPath, ::testing::ValuesIn(kPaths),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST(PitchDiam, ZeroOrMissingProbeLeavesTheRecordUntouched) {
     for (double probe : {0.0, -0.0, std::nan("")}) {
@@ -232,7 +233,7 @@ TEST_P(ZeroTaper, PitchDiamGivenAgreesWithTheCylindricalResult) {
 INSTANTIATE_TEST_SUITE_P(Arrangements, ZeroTaper,
                          ::testing::Values(TwinCase{"TwoWires", 1, 0},
                                            TwinCase{"ThreeWires", 0, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST(PitchDiam, TaperTermLowersThePitchDiam) {
     TPitchDiamData flat = test::MetricThreadOverWires();
@@ -307,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(PipeSizes, TaperThreeWireHandbook,
                          ::testing::Values(PipeThreadCase{"HalfInch14", 14, 0.04124, 0.83136},
                                            PipeThreadCase{"OneInch11Half", 11.5, 0.05020, 1.29713},
                                            PipeThreadCase{"TwoInch11Half", 11.5, 0.05020, 2.35773}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 struct InclinedCase {
     const char* name;
@@ -350,7 +351,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(InclinedCase{"ExternalTwoWiresInclined", 0, 2, 1, 19.134, 0.866},
                       InclinedCase{"InternalBallsInclined", 1, 1, 0, 17.7, 1.0},
                       InclinedCase{"InternalTaperBallsInclined", 3, 1, 0, 17.7, 1.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 // The internal taper thread is solved as an internal cylindrical one.
 TEST(PitchDiam, InternalTaperMatchesInternalCylindrical) {

@@ -1,4 +1,5 @@
 #include "engine/PitchDiam.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   2.54 / (2 * std::cos(27.5 * std::numbers::pi / 180))},
                       OptimumCase{"Buttress", 2, 3, 30, 1.00900},
                       OptimumCase{"ButtressMirrored", 2, 30, 3, 1.00900}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(OptimalProbe, FlatFlanksHaveNoOptimum) {
     EXPECT_FALSE(OptimalProbeDiam(1.5, 0, 0).has_value());

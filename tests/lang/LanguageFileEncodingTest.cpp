@@ -1,4 +1,5 @@
 #include "lang/LanguageTable.h"
+#include "support/TestNames.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -87,8 +88,7 @@ TEST_P(LanguageFileEncodingTest, LoadsTheTextEntriesWithTheirAccents) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EncodingsAndLineEnds, LanguageFileEncodingTest,
-                         ::testing::ValuesIn(AllFormats()),
-                         [](const auto& info) { return info.param.name; });
+                         ::testing::ValuesIn(AllFormats()), kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -1,6 +1,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/LanguageLines.h"
 #include "support/ChildProcess.h"
+#include "support/TestNames.h"
 #include "text/TextFile.h"
 
 #include <QFile>
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"extra_leading_zero_is_another_name", 11, QString()},
                       LookupCase{"name_must_match_exactly", 12, QString()},
                       LookupCase{"missing_number", 3, QString()}, LookupCase{"zero", 0, QString()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct MarkerCase {
     const char* name;
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  kLanguageFileMarker,
                                  {"x=10001=y", "0002=B"}},
                       MarkerCase{"empty_source", "", kLanguageFileMarker, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 class LanguageFileTest : public ::testing::Test {
 protected:

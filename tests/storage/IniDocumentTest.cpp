@@ -1,4 +1,5 @@
 #include "storage/IniDocument.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"empty_value_exists", "[s]\nk=", "s", "k", ""},
         ReadCase{"equals_inside_value", "[s]\nk=a=b", "s", "k", "a=b"},
         ReadCase{"no_sections_at_all", "k=1\nj=2", "s", "k", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(IniDocument, SectionEntriesInFileOrderFirstOccurrenceOnly) {
     const IniDocument doc =
@@ -158,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"key_like_a_section", "SETTINGS", "[k", "1"},
                       RefusedCase{"key_like_a_comment", "SETTINGS", ";k", "1"},
                       RefusedCase{"key_like_a_hash_comment", "SETTINGS", "#k", "1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -3,6 +3,7 @@
 // child process, so that limits and hangs cannot reach the test program.
 #include "storage/IniFile.h"
 #include "support/ChildProcess.h"
+#include "support/TestNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Disks, FullDiskTest,
                                            FullDiskCase{"NothingLargeText", 0, 200 * 1024},
                                            FullDiskCase{"LockButNotTheSmallText", 512, 2 * 1024},
                                            FullDiskCase{"LockButNotTheLargeText", 512, 200 * 1024}),
-                         [](const auto& info) { return info.param.name; });
+                         kthread::test::RowName());
 
 TEST_F(IniFileFaultsTest, FifoIsRefusedWithoutWaitingForAWriter) {
     ASSERT_EQ(mkfifo(m_path.toLocal8Bit().constData(), 0600), 0);

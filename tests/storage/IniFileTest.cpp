@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 #include "storage/IniFileTesting.h"
+#include "support/TestNames.h"
 #include "text/TextFile.h"
 
 #include <QDir>
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"int_max", "2147483647", 2147483647},
                       IntCase{"trailing_text", "12abc", 4711}, IntCase{"decimal", "1.5", 4711},
                       IntCase{"empty", "", 4711}, IntCase{"too_large", "2147483648", 4711}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct EncodingCase {
     const char* name;
@@ -142,7 +143,7 @@ std::vector<EncodingCase> EncodingCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, IniEncodingTest, ::testing::ValuesIn(EncodingCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST_F(IniFileTest, PlainFileGainsTheUtf8MarkWhenItMustHoldMoreThanAscii) {
     IniFile ini(m_path);

@@ -1,6 +1,7 @@
 #include "storage/ProgramPaths.h"
 #include "storage/ProgramPathRules.h"
 #include "storage/ProgramPathsTesting.h"
+#include "support/TestNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -178,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         LanguagesCase{"installed_in_later_data_folder", false, false, true,
                       "data/kthread-pd/Languages"},
         LanguagesCase{"none_found_names_the_portable_place", false, false, false, "bin/Languages"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -1,4 +1,5 @@
 #include "storage/UserStore.h"
+#include "support/TestNames.h"
 
 #include "support/ChildProcess.h"
 
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Places, UserStoreFifoTest,
                                            FifoCase{"Native", true, "Brellmont/VuvozeVI.conf"},
                                            FifoCase{"NativeOrganisationWide", true,
                                                     "Brellmont.conf"}),
-                         [](const auto& info) { return info.param.name; });
+                         kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -1,4 +1,5 @@
 #include "text/TextDecoding.h"
+#include "support/TestNames.h"
 #include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ std::vector<DecodeCase> DecodeCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Marks, DecodeTest, ::testing::ValuesIn(DecodeCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 struct EncodeCase {
     const char* name;
@@ -93,7 +94,7 @@ std::vector<EncodeCase> EncodeCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, EncodeTest, ::testing::ValuesIn(EncodeCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 #ifndef Q_OS_WIN
 TEST(EightBitText, CharacterOutsideTheCodePageCannotBeEncoded) {
@@ -142,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{
             "trailing_blanks_kept", QStringLiteral("0034=Three Wires \r\n"), {"0034=Three Wires "}},
         SplitCase{"empty", QString(), {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct LineEndCase {
     const char* name;
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineEndCase{"line_separator", QStringLiteral("a\u2028b"), QStringLiteral("\u2028")},
         LineEndCase{"cr_at_the_end", QStringLiteral("a\r"), QStringLiteral("\r")},
         LineEndCase{"none", QStringLiteral("ab"), QString()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -1,5 +1,6 @@
 // Picking the catalogue probe nearest to the optimal diameter.
 #include "window/CatalogPick.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PickCase{"SingleRowAboveOutOfBand", {1.1}, 0.866, std::nullopt, 0},
                       PickCase{"ExactMatch", {0.5, 0.866, 1.0}, 0.866, 0.866, 2},
                       PickCase{"DuplicatesBelow", {0.8, 0.8, 1.2}, 0.9, 0.8, 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct BandCase {
     const char* name;
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Probes, ProbeBandTest,
                                            BandCase{"JustOutsideLow", 0.649, true},
                                            BandCase{"LowEdge", 0.75 * 0.86603, true},
                                            BandCase{"HighEdge", 1.25 * 0.86603, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

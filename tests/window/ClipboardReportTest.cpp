@@ -1,4 +1,5 @@
 #include "window/ClipboardReport.h"
+#include "support/TestNames.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Measurement P.D. (m): \t19.13400 in"},
         LineCase{"DeformCorr", 17, "Deformation correction: \t0.00000 mm",
                  "Deformation correction: \t0.00000 in"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(ClipboardReportTest, EmptyResultsKeepTheirLabelsAndUnit) {
     ReportInputs in = Sample(false);

@@ -1,6 +1,8 @@
 // The numeric fields' reading rule and the written number texts, under a "." and a "," locale.
 #include "window/NumberTexts.h"
 
+#include "support/LocaleGuard.h"
+
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -16,8 +18,7 @@ struct ReadCase {
 class ReadNumberTextTest
     : public ::testing::TestWithParam<std::tuple<ReadCase, QLocale::Language>> {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(std::get<1>(GetParam()))); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    test::LocaleGuard m_locale{QLocale(std::get<1>(GetParam()))};
 };
 
 TEST_P(ReadNumberTextTest, ReadsWhateverTheLocale) {
@@ -45,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WrittenTextTest : public ::testing::TestWithParam<QLocale::Language> {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(GetParam())); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+    test::LocaleGuard m_locale{QLocale(GetParam())};
     QString local(const char* text) const {
         return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
     }

@@ -1,5 +1,6 @@
 // What the numeric fields accept from the keyboard and from a paste.
 #include "window/NumericInputRules.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"ExponentLetterInIntegerRefused", kInt, "1", 1, 'e', ".", nullptr},
                       TypedCase{"PlusInDecimal", kDec, "", 0, '+', ".", "+"},
                       TypedCase{"PlusInIntegerRefused", kInt, "", 0, '+', ".", nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct PasteCase {
     const char* name;
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"TrailingMinusRefused", kDec, "12-", ".", nullptr},
                       PasteCase{"IntegerWithMarkRefused", kInt, "1.5", ".", nullptr},
                       PasteCase{"IntegerNegative", kInt, "-15", ".", "-15"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread

@@ -1,5 +1,6 @@
 // Angle splitting, figure names and the per-type configuration.
 #include "window/ThreadTables.h"
+#include "support/TestNames.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         AngleCase{"MinutesCarryIntoDegrees", 1.999999, {2, 0, 0}},
         AngleCase{"JustBelowHalfSecond", 5.0 + 0.49 / 3600, {5, 0, 0}},
         AngleCase{"JustAboveHalfSecond", 5.0 + 0.51 / 3600, {5, 0, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(FigureNameTest, NamesEveryArrangementAndNothingElse) {
     int named = 0;

@@ -1,4 +1,5 @@
 #include "window/WindowPlacement.h"
+#include "support/TestNames.h"
 
 #include "storage/IniFile.h"
 #include "storage/IniFileTesting.h"
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CentringCase{"MonitorLeftOfPrimary", QRect(-1280, 0, 1280, 1024), -1040, 236},
                       // Smaller than the window: the division truncates toward zero (-71 / 2).
                       CentringCase{"SmallerThanWindow", QRect(0, 0, 640, 480), -80, -35}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 class PlacementFileTest : public ::testing::Test {
 protected:
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"StateLowByte",
                                  "[SETTINGS]\r\nFormState=258\r\n",
                                  {kMaximised, 10, 20, 800, 551}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST_F(PlacementFileTest, UnknownStateIsKeptAsStored) {
     writeFile("[SETTINGS]\r\nFormState=1\r\n");
@@ -147,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(States, WritePlacementStateTest,
                                            WrittenStateCase{"Minimised", 1, 0},
                                            WrittenStateCase{"Maximised", 2, 2},
                                            WrittenStateCase{"Unknown", 7, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST_F(PlacementFileTest, WrittenRecordReadsBackAndOtherSectionsStay) {
     writeFile("[DIAM_N]\r\nCOUNT=1\r\nD1=0.866\r\n[SETTINGS]\r\nFormState=2\r\n");

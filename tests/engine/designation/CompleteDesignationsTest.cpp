@@ -1,6 +1,7 @@
 // The candidate list for a typed prefix.
 #include "engine/designation/Designation.h"
 #include "engine/designation/DesignationCatalogue.h"
+#include "support/TestNames.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Tr 24x5-9c", "Tr 24x5-9H"}},
         PrefixCase{"NothingMatches", "Q", 5, {}},
         PrefixCase{"NoClassAfterWrongPitch", "M10x1.4-", 5, {}}, PrefixCase{"MaxZero", "M", 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(Completion, EmptyPrefixStartsWithTheSmallestMetricSize) {
     EXPECT_THAT(CompleteDesignations("", 2), ElementsAre("M1x0.25", "M1x0.2"));

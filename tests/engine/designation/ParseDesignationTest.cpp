@@ -1,6 +1,7 @@
 // The spellings people type, and the refusals that name what is wrong.
 #include "engine/designation/Designation.h"
 #include "engine/designation/ThreadLimits.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"TrapezoidalLeftHandBeforeClass", "Tr 40x7LH-7e", kExt, "Tr 40x7-7e-LH", kExt,
                      1},
         AcceptedCase{"TrapezoidalCoarseClass", "Tr 24x5-9c", kExt, "Tr 24x5-9c", kExt, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 struct RefusedCase {
     const char* name;
@@ -147,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TrapezoidalClassNotRecommended", "Tr 24x5-7c", ParseErrorKind::ClassNotAllowed,
                     "7c"},
         RefusedCase{"TrapezoidalMetricClass", "Tr 24x5-6g", ParseErrorKind::ClassNotAllowed, "6g"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(ParseDesignationMessage, ListsTheSeriesPitches) {
     ParseResult r = ParseDesignation("M10x1.4");

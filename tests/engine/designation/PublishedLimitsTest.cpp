@@ -1,5 +1,6 @@
 // Limits and tolerances against the values the standards' tables print.
 #include "ReferenceCsv.h"
+#include "support/TestNames.h"
 
 #include "engine/designation/Designation.h"
 #include "engine/designation/IsoMetric.h"
@@ -159,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviationRow{"P0_75_RepeatsTheRowAbove", 750, 22},
                       DeviationRow{"P0_8", 800, 24}, DeviationRow{"P1", 1000, 26},
                       DeviationRow{"P1_25", 1250, 28}, DeviationRow{"P1_5", 1500, 32}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread::designation

@@ -1,6 +1,7 @@
 // The verdict at and around each limit, and the record the window fills from a designation.
 #include "engine/designation/Designation.h"
 #include "engine/designation/ThreadLimits.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     0.0001 * 25.4},
         VerdictCase{"InchTenthAboveMax", "1/2-13 UNC-2A", 0.4486 * 25.4, VerdictKind::Oversize,
                     0.0001 * 25.4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(Verdict, FloatingPointNoiseAtALimitCountsAsAtTheLimit) {
     ThreadLimits l = LimitsOf("M10x1.5-6g");
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RecordCase{"MetricInternalMultiStart", "M16xPh3P1.5-6H", 1, 1.5, 2, 30},
                       RecordCase{"UnifiedInchPitchInMm", "1/2-13 UNC-2B", 1, 25.4 / 13, 1, 30},
                       RecordCase{"TrapezoidalFifteenDegrees", "Tr 40x14(P7)-8e", 0, 7, 2, 15}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(ThreadLimits, LeadIsPitchTimesStarts) {
     ThreadLimits l = LimitsOf("Tr 40x14(P7)-8e");

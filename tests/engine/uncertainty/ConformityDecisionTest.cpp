@@ -1,4 +1,5 @@
 #include "engine/uncertainty/ConformityDecision.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionCase{"SimpleOnTheLimitConforms", 10, kSimple, Conformity::Conforms, 0},
         DecisionCase{"SimpleJustOutsideDoesNotConform", 11.0625, kSimple,
                      Conformity::DoesNotConform, -0.0625}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(DecisionZones, TellTheNearerLimitAndTheDistanceToIt) {
     const ConformityVerdict low = *DecideConformity(10.25, kU, kLower, kUpper);

@@ -1,4 +1,5 @@
 #include "engine/uncertainty/CoverageFactor.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QuantileCase{"P9545Nu100", 0.9545, 100, 2.025, 0.0005},
                       QuantileCase{"P9545Infinite", 0.9545, kInf, 2.000, 0.0005},
                       QuantileCase{"FractionalDofIsTruncated", 0.95, 5.99, 2.57058184, 1e-7}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(StudentTFactor, FallsSteadilyTowardsTheNormalQuantile) {
     const double normal = NormalQuantile(0.975);

@@ -1,5 +1,6 @@
 #include "engine/uncertainty/InputUncertainty.h"
 #include "engine/uncertainty/LabDefaults.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         UncertaintyCase{"TypeAWithFewReadings",
                         {StatedAs::StandardUncertainty, 0.1, Distribution::Normal, 2, 1},
                         0.1}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 struct BadUncertaintyCase {
     const char* name;
@@ -75,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {StatedAs::StandardUncertainty, 1, Distribution::Normal, 2, 0.5}},
         BadUncertaintyCase{"DofNotANumber",
                            {StatedAs::StandardUncertainty, 1, Distribution::Normal, 2, kNaN}}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(HalfWidthFor, InvertsTheDivisorOfEveryDistribution) {
     for (Distribution d : {Distribution::Normal, Distribution::Rectangular,

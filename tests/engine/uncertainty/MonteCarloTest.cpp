@@ -1,5 +1,6 @@
 // The law of propagation against a Monte Carlo propagation of the same model.
 #include "UncertaintySetups.h"
+#include "support/TestNames.h"
 
 #include "engine/uncertainty/CoverageFactor.h"
 #include "engine/uncertainty/MonteCarlo.h"
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"Triangular", Distribution::Triangular, 1 - std::sqrt(1 - kP)},
                       ShapeCase{"UShaped", Distribution::UShaped,
                                 std::sin(std::numbers::pi* kP / 2)}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 // A reading from four repeats (3 degrees of freedom) dominates: the Monte Carlo draws it from a
 // t-distribution, and only the t-factor of the budget covers the same interval.

@@ -1,4 +1,5 @@
 #include "UncertaintySetups.h"
+#include "support/TestNames.h"
 
 #include "engine/uncertainty/Sensitivity.h"
 #include "engine/uncertainty/UncertaintyBudget.h"
@@ -57,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Jumps, JumpNearTheInput,
                                            JumpCase{"NearHalfAbove", 0.3},
                                            JumpCase{"NearHalfBelow", -0.3},
                                            JumpCase{"FarHalfBelow", -0.7}),
-                         [](const auto& info) { return info.param.name; });
+                         kthread::test::RowName());
 
 TEST(EstimateSensitivity, JumpTooSmallToMatterIsNotLookedAt) {
     const SteppedFunction f{kX + 0.5 * kH, 1e-14};

@@ -1,4 +1,5 @@
 #include "UncertaintySetups.h"
+#include "support/TestNames.h"
 
 #include "engine/uncertainty/CoverageFactor.h"
 #include "engine/uncertainty/UncertaintyBudget.h"
@@ -276,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     o.coverageProbability = 1;
                                 },
                                 BudgetError::InvalidOptions}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(Budget, InvalidUncertaintyNamesTheInput) {
     MeasurementModel m = WorkedExample();

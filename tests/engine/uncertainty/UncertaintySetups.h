@@ -2,6 +2,7 @@
 // uncertainties (LabDefaultInputs).
 #pragma once
 
+#include "../EngineTestRecords.h"
 #include "engine/PitchDiam.h"
 #include "engine/uncertainty/LabDefaults.h"
 #include "engine/uncertainty/MeasurementModel.h"
@@ -13,20 +14,8 @@ namespace kthread::uncertainty::test {
 inline MeasurementModel WorkedExample() {
     MeasurementModel m;
     TPitchDiamData& d = m.record;
-    d.ThreadType = 0;
-    d.GivenQty = 1;
-    d.MeasMode = 0;
-    d.Pitch = 1.5;
-    d.Starts = 1;
+    d = kthread::test::MetricThreadOverWires();
     d.Force = 1;
-    d.FlankAngle1 = AngleRad(30, 0, 0);
-    d.FlankAngle2 = AngleRad(30, 0, 0);
-    d.ProbeDiam = 0.866;
-    d.SizeOver = 20;
-    d.ProbePoisson = kSteelPoisson;
-    d.ProbeModulus = kSteelModulus;
-    d.ThreadPoisson = 0.3;
-    d.ThreadModulus = 2.1e11;
     m.thermal = DefaultThermalConditions(d);
     m.inputs = LabDefaultInputs();
     return m;

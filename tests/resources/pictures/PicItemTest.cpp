@@ -1,6 +1,7 @@
 // One picture's "Data" property: its exact layout, decoding by kind, and cut or odd input.
 #include "PictureSamples.h"
 #include "resources/pictures/TPicItem.h"
+#include "support/TestNames.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PicItemKindTest,
                                            KindCase{"Jpeg", PicKind::Jpeg, false},
                                            KindCase{"Gif", PicKind::Gif, true},
                                            KindCase{"Png", PicKind::Png, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 struct OddKindCase {
     const char* name;
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PicItemOddKindTest,
                                            OddKindCase{"LastUnknown", 0x7F, false},
                                            OddKindCase{"PngWithHighBit", 0x84, true},
                                            OddKindCase{"MetafileWithHighBit", 0x85, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kthread::test::RowName());
 
 TEST(PicItemTest, DataOfAnotherFormatThanItsKindGivesNoGraphic) {
     EXPECT_FALSE(TPicItem("x", KindByte(PicKind::Jpeg), SampleData(PicKind::Png)).HasGraphic());

@@ -1,5 +1,6 @@
 // Where a picture is drawn in its box.
 #include "resources/pictures/PicturePlacement.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"NearestRoundsDown", 5, 3, 9, 4, {0, 0, 5, 2}}, // 2.22
         // Products beyond 32 bits: 50000 * 50000 / 60000 = 41666.67.
         PlacementCase{"LargeProducts", 50000, 50000, 60000, 50000, {0, 4166, 50000, 41667}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kthread::test::RowName());
 
 TEST(PlacementTest, NothingForAnEmptyBoxOrPicture) {
     EXPECT_FALSE(PlacePicture(0, 438, 600, 600));

@@ -1,5 +1,6 @@
 #include "storage/catalog/CatalogSection.h"
 #include "QtPrinters.h"
+#include "support/TestNames.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"Infinity", "inf", std::nullopt},
                       DecimalCase{"Overflow", "1e400", std::nullopt},
                       DecimalCase{"Hexadecimal", "0x10", std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(DecimalSeparatorOfTest, FollowsLocaleAndFallsBackToPoint) {
     EXPECT_EQ(DecimalSeparatorOf(QLocale(QLocale::German, QLocale::Germany)), ',');
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"OtherKeysIgnored",
                     {{"COUNT", "1"}, {"DX", "5"}, {"D1", "1"}, {"Name", "wires"}},
                     {1.0}}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST(ParseCatalogSectionLimits, FarKeyMakesOnlyBoundedZeroRows) {
     const SectionEntries entries = {{"COUNT", "2000000000"}, {"D1", "1"}, {"D1999999999", "2"}};

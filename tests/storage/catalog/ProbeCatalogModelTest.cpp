@@ -1,6 +1,8 @@
 #include "storage/catalog/ProbeCatalogModel.h"
 #include "QtPrinters.h"
 #include "storage/IniFile.h"
+#include "support/LocaleGuard.h"
+#include "support/TestNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,12 +33,7 @@ void PrintTo(const LocaleCase& c, std::ostream* out) {
 // through the default locale.
 class ProbeCatalogModelTest : public ::testing::TestWithParam<LocaleCase> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_savedLocale = QLocale();
-        QLocale::setDefault(GetParam().locale);
-    }
-    void TearDown() override { QLocale::setDefault(m_savedLocale); }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
 
     QString iniPath() const { return m_dir.filePath(QStringLiteral("kthread.ini")); }
 
@@ -60,8 +57,8 @@ protected:
         return model.data(model.index(row, column)).toString();
     }
 
+    test::LocaleGuard m_locale{GetParam().locale};
     QTemporaryDir m_dir;
-    QLocale m_savedLocale;
 };
 
 TEST_P(ProbeCatalogModelTest, EntriesWrittenWithEitherMarkLoad) {
@@ -175,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LocaleCase{"PointLocale", QLocale(QLocale::English, QLocale::UnitedStates),
                                  '.'},
                       LocaleCase{"CommaLocale", QLocale(QLocale::German, QLocale::Germany), ','}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 // Editing, independent of the file.
 class ProbeCatalogEditTest : public ::testing::Test {
@@ -233,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{"MillimetresTypedGivesInches", ProbeCatalogModel::ColumnMM, 2.54, 2.54, 0.1},
         CompletionCase{"NegativeAccepted", ProbeCatalogModel::ColumnMM, -25.4, -25.4, -1.0},
         CompletionCase{"ZeroAccepted", ProbeCatalogModel::ColumnInch, 0.0, 0.0, 0.0}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 TEST_F(ProbeCatalogEditTest, PostedRowsStaySorted) {
     EXPECT_EQ(millimetres(), (std::vector<double>{1.0, 2.0, 3.0}));
@@ -405,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
     Counts, UnreadableCountTest,
     ::testing::Values(UnreadableCountCase{"Negative", "-1"}, UnreadableCountCase{"Words", "three"},
                       UnreadableCountCase{"BeyondEveryInteger", "99999999999999999999999"}),
-    [](const auto& info) { return info.param.name; });
+    kthread::test::RowName());
 
 } // namespace
 } // namespace kthread
