@@ -118,8 +118,7 @@ TEST_P(EveryPath, NoForceKeepsSizesExactlyOneProbeApart) {
         EXPECT_EQ(d.SizeOver, d.SizeCtr + d.ProbeDiam);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, EveryPath, ::testing::ValuesIn(kPaths),
-                         kthread::test::RowName());
+INSTANTIATE_TEST_SUITE_P(Paths, EveryPath, ::testing::ValuesIn(kPaths), kthread::test::RowName());
 
 TEST(PitchDiam, ZeroOrMissingProbeLeavesTheRecordUntouched) {
     for (double probe : {0.0, -0.0, std::nan("")}) {
