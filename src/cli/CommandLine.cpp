@@ -5,10 +5,10 @@
 #include "cli/JsonlBatch.h"
 #include "cli/LineSplitter.h"
 #include "cli/MeasurementRequest.h"
+#include "cli/RawStreams.h"
 #include "cli/ResultReport.h"
 
 #include <CLI/CLI.hpp>
-#include <unistd.h>
 
 #include <cstdio>
 #include <iostream>
@@ -117,7 +117,8 @@ int RunSingle(const MeasurementRequest& request) {
 
 int RunBatchMode(LineProcessor& processor) {
     std::fflush(stdout); // nothing may be buffered ahead of the direct writes
-    const BatchResult result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+    const BatchResult result =
+        RunBatch(processor, StandardInput(), StandardOutput(), BatchThreads());
     const BatchSummary& summary = result.summary;
     if (!summary.fatalError.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, summary.fatalError.c_str());
