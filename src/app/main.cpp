@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     // (store and configuration folder) lies under one organisation and application.
     QCoreApplication::setOrganizationName(QStringLiteral("Brellmont"));
     QCoreApplication::setApplicationName(QStringLiteral("VuvozeVI"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KTHREAD_APP_ID));
 
     // Without the built-in table every text is empty; the window still works.
     kthread::LoadBuiltInLanguage();
