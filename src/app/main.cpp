@@ -6,6 +6,7 @@
 #include "window/TfrmRuZede.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brellmont"));
     QCoreApplication::setApplicationName(QStringLiteral("VuvozeVI"));
     QGuiApplication::setDesktopFileName(QStringLiteral(KTHREAD_APP_ID));
+    // The installed icon, found in the icon theme; a build tree has none and keeps the default.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KTHREAD_APP_ID)));
 
     // Without the built-in table every text is empty; the window still works.
     kthread::LoadBuiltInLanguage();
