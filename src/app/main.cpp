@@ -6,6 +6,7 @@
 #include "window/TfrmRuZede.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
     // (store and configuration folder) lies under one organisation and application.
     QCoreApplication::setOrganizationName(QStringLiteral("Brellmont"));
     QCoreApplication::setApplicationName(QStringLiteral("VuvozeVI"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KTHREAD_APP_ID));
+    // The installed icon, found in the icon theme; a build tree has none and keeps the default.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KTHREAD_APP_ID)));
 
     // Without the built-in table every text is empty; the window still works.
     kthread::LoadBuiltInLanguage();

@@ -1,8 +1,7 @@
 #include "cli/BatchRun.h"
 
 #include "cli/LineSplitter.h"
-
-#include <unistd.h>
+#include "cli/RawStreams.h"
 
 #include <cerrno>
 #include <cstring>
@@ -16,30 +15,6 @@ constexpr std::size_t kReadBlock = 1 << 20;
 
 std::string SystemError(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
-}
-
-// Reads up to `size` bytes; 0 at the end of the input, -1 on an error.
-ssize_t ReadSome(int fd, char* data, std::size_t size) {
-    while (true) {
-        const ssize_t got = ::read(fd, data, size);
-        if (got >= 0 || errno != EINTR) {
-            return got;
-        }
-    }
-}
-
-bool WriteAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t put = ::write(fd, text.data(), text.size());
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
 }
 
 } // namespace
@@ -57,7 +32,7 @@ BatchResult RunBatch(LineProcessor& processor, int in, int out, unsigned threads
     output.reserve(4 * kReadBlock);
     bool going = true;
     while (going) {
-        const ssize_t got = ReadSome(in, block.data(), block.size());
+        const std::ptrdiff_t got = ReadSome(in, block.data(), block.size());
         if (got > 0) {
             going = splitter.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)),
                                   output);

@@ -6,10 +6,10 @@
 #include "cli/LineSplitter.h"
 #include "cli/MeasurementRequest.h"
 #include "cli/NumberReading.h"
+#include "cli/RawStreams.h"
 #include "cli/ResultReport.h"
 
 #include <CLI/CLI.hpp>
-#include <unistd.h>
 
 #include <cstdio>
 #include <iostream>
@@ -156,7 +156,7 @@ int RunBatchMode(LineProcessor& processor) {
     std::fflush(stdout); // nothing may be buffered ahead of the direct writes
     BatchResult result;
     try {
-        result = RunBatch(processor, STDIN_FILENO, STDOUT_FILENO, BatchThreads());
+        result = RunBatch(processor, StandardInput(), StandardOutput(), BatchThreads());
     } catch (const std::bad_alloc&) {
         // A line that runs out of memory is that line's error; this is the run's own memory.
         std::fprintf(stderr, "%s: out of memory; the output is incomplete\n", kProgram);

@@ -15,6 +15,15 @@ bool CanCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
+bool IsInstalledProgramFolder(const QString& programFolder) {
+    const QString dataFolder = QStringLiteral("/../share/") + kInstalledDataName.toString();
+    return QFileInfo(QDir::cleanPath(programFolder + dataFolder)).isDir();
+}
+
+bool SettingsBelongBesideProgram(const QString& programFolder, bool folderSavable) {
+    return folderSavable && !IsInstalledProgramFolder(programFolder);
+}
+
 namespace {
 
 // Copies `from` to `to` through a temporary file, so that `to` is either absent or complete.
@@ -34,12 +43,12 @@ QString CopyWhole(const QString& from, const QString& to) {
 
 } // namespace
 
-SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool savableBesideProgram,
+SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideProgram,
                                       const QString& perUserConfigFolder,
                                       const QStringList& templates) {
     const QString fileName = kSettingsFileName.toString();
     SettingsFileChoice choice;
-    if (savableBesideProgram) {
+    if (besideProgram) {
         choice.path = QDir(programFolder).filePath(fileName);
         return choice;
     }

@@ -16,6 +16,16 @@ inline constexpr QStringView kInstalledDataName = u"kthread-pd";
 // do not tell).
 bool CanCreateFilesIn(const QString& folder);
 
+// "<prefix>/bin" of an installation: the folder has the installation's data folder
+// "<prefix>/share/kthread-pd" beside it. Such a folder is shared by every user and by other
+// programs (/usr/bin), so the settings file never lives there, even for a user who may write
+// into it (root).
+bool IsInstalledProgramFolder(const QString& programFolder);
+
+// Whether kthread.ini lives beside the program: the folder can be saved to (`folderSavable`,
+// found by the caller) and is not an installation's program folder.
+bool SettingsBelongBesideProgram(const QString& programFolder, bool folderSavable);
+
 // Where the settings file lives for one run of the program.
 struct SettingsFileChoice {
     QString path;
@@ -25,12 +35,12 @@ struct SettingsFileChoice {
     QString problem;
 };
 
-// kthread.ini beside the program when it can be saved there (a portable installation, a build
-// tree); otherwise in `perUserConfigFolder`, which is created when missing. A per-user file that
-// does not exist yet starts as a copy of the first regular file among `templates` (the file
-// beside the program, then an installation's starter file), so that the catalogues kept beside
-// the program are not hidden behind an empty file.
-SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool savableBesideProgram,
+// kthread.ini beside the program when `besideProgram` (see SettingsBelongBesideProgram: a
+// portable installation, a build tree); otherwise in `perUserConfigFolder`, which is created when
+// missing. A per-user file that does not exist yet starts as a copy of the first regular file among
+// `templates` (the file beside the program, then an installation's starter file), so that the
+// catalogues kept beside the program are not hidden behind an empty file.
+SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideProgram,
                                       const QString& perUserConfigFolder,
                                       const QStringList& templates);
 

@@ -82,8 +82,9 @@ const SettingsFileChoice& DecideSettingsFile() {
         for (const QString& dataFolder : InstalledDataFolders(programFolder)) {
             templates.append(QDir(dataFolder).filePath(kSettingsFileName.toString()));
         }
-        choice = ChooseSettingsFile(programFolder, SavableBesideProgram(programFolder),
-                                    PerUserConfigFolder(), templates);
+        const bool besideProgram =
+            SettingsBelongBesideProgram(programFolder, SavableBesideProgram(programFolder));
+        choice = ChooseSettingsFile(programFolder, besideProgram, PerUserConfigFolder(), templates);
     }
     return *choice;
 }

@@ -125,6 +125,77 @@ TEST_F(SettingsFileChoiceTest, UnusablePlacesAreReportedOnce) {
     EXPECT_FALSE(fifo.problem.isEmpty());
 }
 
+// Where the settings file goes for each kind of program folder, for a user who can write there
+// (root, a portable copy) and one who cannot.
+struct SettingsPlaceCase {
+    const char* name;
+    const char* programFolder;   // below the temporary root
+    const char* otherFolders[2]; // made too; nullptr for none
+    bool folderSavable;
+    bool besideProgram;
+};
+
+class SettingsPlaceTest : public ::testing::TestWithParam<SettingsPlaceCase> {};
+
+TEST_P(SettingsPlaceTest, AnInstallationsProgramFolderNeverHoldsSettings) {
+    const SettingsPlaceCase& c = GetParam();
+    QTemporaryDir root;
+    QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(c.programFolder));
+    for (const char* folder : c.otherFolders) {
+        if (folder != nullptr) {
+            ASSERT_TRUE(dir.mkpath(folder));
+        }
+    }
+    const QString program = dir.filePath(c.programFolder);
+    EXPECT_EQ(SettingsBelongBesideProgram(program, c.folderSavable), c.besideProgram);
+
+    const QString perUserFolder = dir.filePath("home/.config/Brellmont/VuvozeVI");
+    const SettingsFileChoice choice = ChooseSettingsFile(
+        program, SettingsBelongBesideProgram(program, c.folderSavable), perUserFolder, {});
+    EXPECT_EQ(choice.path, QDir(c.besideProgram ? program : perUserFolder).filePath("kthread.ini"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProgramFolders, SettingsPlaceTest,
+    ::testing::Values(
+        SettingsPlaceCase{"build_tree", "build/src/app", {"build/src/app/Languages"}, true, true},
+        SettingsPlaceCase{
+            "portable_copy_read_only", "portable", {"portable/Languages"}, false, false},
+        SettingsPlaceCase{"bare_program_folder", "tools", {}, true, true},
+        SettingsPlaceCase{
+            "installed_for_a_user", "usr/bin", {"usr/share/kthread-pd"}, false, false},
+        SettingsPlaceCase{
+            "installed_run_by_root", "usr/bin", {"usr/share/kthread-pd"}, true, false},
+        SettingsPlaceCase{"installed_with_languages_beside_too",
+                          "opt/kt/bin",
+                          {"opt/kt/share/kthread-pd", "opt/kt/bin/Languages"},
+                          true,
+                          false},
+        SettingsPlaceCase{"prefix_of_other_programs_only",
+                          "local/bin",
+                          {"local/share/other-program", "local/bin/Languages"},
+                          true,
+                          true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramPaths, OnlyAFolderBesideTheProgramFolderMarksAnInstallation) {
+    QTemporaryDir root;
+    QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("prefix/bin"));
+    ASSERT_TRUE(dir.mkpath("prefix/share"));
+    const QString program = dir.filePath("prefix/bin");
+    // A file of that name is no installation's data folder.
+    QFile file(dir.filePath("prefix/share/kthread-pd"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_FALSE(IsInstalledProgramFolder(program));
+    ASSERT_TRUE(QFile::remove(file.fileName()));
+    ASSERT_TRUE(dir.mkpath("prefix/share/kthread-pd"));
+    EXPECT_TRUE(IsInstalledProgramFolder(program));
+    EXPECT_TRUE(IsInstalledProgramFolder(program + "/"));
+}
+
 TEST(ProgramPaths, SettingsFileIsDecidedOnceForTheWholeRun) {
     OverrideSettingsFilePath({});
     ForgetSettingsFileDecision();
