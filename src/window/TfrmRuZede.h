@@ -25,6 +25,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
+#include <QStaticText>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -214,6 +215,7 @@ private:
     QImage FBannerRight;
     QImage FBannerComposed; // the strips and the picture at the strip's size
     QString FBannerText;
+    QStaticText FBannerTextLayout; // FBannerText laid out in the banner font
     std::int32_t FBannerIndex = 0;
     std::int32_t FBannerTextWidth = 0;
     std::int32_t FBannerTextX = 0;

@@ -10,6 +10,7 @@
 #include "window/TPaintBox.h"
 
 #include <QPainter>
+#include <QStaticText>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
@@ -77,6 +78,11 @@ QFont TfrmRuZede::BannerFont() const {
 
 void TfrmRuZede::MeasureBannerText() {
     FBannerTextWidth = QFontMetrics(BannerFont(), ui.pbBanner).horizontalAdvance(FBannerText);
+    // Laid out once per text: a tip is a long line, and laying it out is most of a tick's work.
+    FBannerTextLayout = QStaticText(FBannerText);
+    FBannerTextLayout.setTextFormat(Qt::PlainText);
+    FBannerTextLayout.setPerformanceHint(QStaticText::AggressiveCaching);
+    FBannerTextLayout.prepare(QTransform(), BannerFont());
 }
 
 void TfrmRuZede::LoadBanner() {
@@ -151,8 +157,8 @@ void TfrmRuZede::pbBannerPaint(QPainter& painter) {
     }
     painter.setFont(BannerFont());
     painter.setPen(Qt::white);
-    painter.drawText(placement.text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     FBannerText);
+    painter.setClipRect(placement.text, Qt::IntersectClip);
+    painter.drawStaticText(placement.text.topLeft(), FBannerTextLayout);
 }
 
 } // namespace kthread
