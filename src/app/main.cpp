@@ -1,8 +1,11 @@
-// Start-up: the language table is filled and the settings file's place decided before any window
-// exists, then the main window runs until it is closed or the session ends the program.
+// Start-up: the language table is filled, the decoder of the packed resources made ready and the
+// settings file's place decided before any window exists; then the main window runs until it is
+// closed or the session ends the program.
 #include "app/TerminationSignals.h"
 #include "lang/LanguageTable.h"
+#include "resources/lzh/TLZH.h"
 #include "storage/ProgramPaths.h"
+#include "window/ProductInfo.h"
 #include "window/TfrmRuZede.h"
 
 #include <QApplication>
@@ -14,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The same names as the per-user store, so that every per-user location of the program
     // (store and configuration folder) lies under one organisation and application.
-    QCoreApplication::setOrganizationName(QStringLiteral("Brellmont"));
+    QCoreApplication::setOrganizationName(QLatin1String(kthread::product::kMakerName));
     QCoreApplication::setApplicationName(QStringLiteral("VuvozeVI"));
     QGuiApplication::setDesktopFileName(QStringLiteral(KTHREAD_APP_ID));
     // The installed icon, found in the icon theme; a build tree has none and keeps the default.
@@ -22,6 +25,10 @@ int main(int argc, char* argv[]) {
 
     // Without the built-in table every text is empty; the window still works.
     kthread::LoadBuiltInLanguage();
+
+    // The one decoder of the process. It lets the event loop run once per 32 KB block, so the
+    // window stays responsive while a banner unpacks; the banner timer never nests loads.
+    kthread::Lzh().SetBlockHook([] { QCoreApplication::processEvents(); });
 
     // Decided once: the window reads and writes this one file for the whole run.
     const kthread::SettingsFileChoice& settingsFile = kthread::DecideSettingsFile();
@@ -31,6 +38,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&terminationSignals, &kthread::TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);
 
+    QGuiApplication::setApplicationDisplayName(QLatin1String(kthread::product::kProductLine));
     kthread::TfrmRuZede window;
     window.show();
     if (!settingsFile.problem.isEmpty()) {

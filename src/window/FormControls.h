@@ -106,6 +106,10 @@ struct FormControls {
     TPaintBox* pbImage = nullptr; // the schematic figure
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;
+
+    // Banner strip.
+    QWidget* pnlBanner = nullptr;
+    TPaintBox* pbBanner = nullptr;
 };
 
 } // namespace kthread

@@ -3,6 +3,7 @@
 
 #include "storage/catalog/ProbeCatalogModel.h"
 #include "window/NumberTexts.h"
+#include "window/ProductInfo.h"
 #include "window/SettingsKeys.h"
 #include "window/TQFloatEdit.h"
 #include "window/ThreadTables.h"
@@ -27,7 +28,7 @@ constexpr double kDefaultPoisson = 0.3;
 
 TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TfrmRuZede"));
-    setWindowTitle(QStringLiteral("Kalvo Thread - PD"));
+    setWindowTitle(QLatin1String(product::kProductLine));
 
     mdDiamOut = new ProbeCatalogModel(settings::kWireCatalogueSection, this);
     mdDiamOut->setObjectName(QStringLiteral("mdDiamOut"));
@@ -46,6 +47,7 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     // material, catalogue and figure; it resets the restored method and probe material.
     cbTypeChange();
     OpenCatalogues();
+    PrepareBannerStrip();
 }
 
 TfrmRuZede::~TfrmRuZede() = default;
@@ -90,6 +92,7 @@ void TfrmRuZede::ConnectHandlers() {
     connect(ui.btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
     connect(ui.btnMM, &QToolButton::clicked, this, [this] { btnMMClick(); });
     connect(ui.btnExit, &QToolButton::clicked, this, [this] { btnExitClick(); });
+    connect(ui.btnInfo, &QToolButton::clicked, this, [this] { btnInfoClick(); });
     connect(ui.Book, &QTabWidget::currentChanged, this,
             [this](int page) { BookPageChanged(page); });
     connect(ui.catalogPage, &CatalogPage::selectRequested, this,
@@ -131,6 +134,7 @@ void TfrmRuZede::FormShow() {
     ui.edSigma->setValue(kDefaultPoisson);
     cbVidVavChange();
     ApplyUnitDisplay();
+    StartBanners();
 }
 
 void TfrmRuZede::closeEvent(QCloseEvent* event) {

@@ -11,8 +11,9 @@
 // TfrmRuZedeLayout.cpp (building the form), TfrmRuZedeTexts.cpp (language texts),
 // TfrmRuZedeInputs.cpp (selectors, taper pair, given quantity), TfrmRuZedeDerived.cpp (lead,
 // optimal probe, catalogue pick), TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp
-// (mm/inch), TfrmRuZedeCatalog.cpp (catalogue tables and the Select command) and
-// TfrmRuZedeFigure.cpp (the schematic figure).
+// (mm/inch), TfrmRuZedeCatalog.cpp (catalogue tables and the Select command),
+// TfrmRuZedeFigure.cpp (the schematic figure), TfrmRuZedeBanner.cpp (the banner strip) and
+// TfrmRuZedeAbout.cpp (the about window).
 #pragma once
 
 #include "engine/Measurement.h"
@@ -21,13 +22,16 @@
 #include "window/PlacementState.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QMainWindow>
 #include <QRect>
+#include <QStaticText>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 class QPainter;
+class QTimer;
 
 namespace kthread {
 
@@ -47,6 +51,8 @@ public:
 
     // Puts the texts of the active language on every control; selectors keep their indexes.
     void ApplyLanguage();
+    // The banner's text after a language change; run at the end of ApplyLanguage.
+    void RefreshBannerText();
 
     // Window commands of the caption bar. They keep the placement record: the bounds of the
     // normal window, which a close stores together with whether the window was maximised.
@@ -146,6 +152,21 @@ private:
     void SetStateOwnCommand(Qt::WindowStates state);
     void ApplyRestoredBounds(const QRect& bounds);
 
+    // Banner strip.
+    QWidget* BuildBannerPanel(QWidget* parent);
+    void PrepareBannerStrip();
+    void StartBanners();
+    void LoadBanner();
+    void UpdateBannerText();
+    QFont BannerFont() const;
+    void MeasureBannerText();
+    void Timer1Timer();
+    void ComposeBanner(QSize size);
+    void pbBannerPaint(QPainter& painter);
+
+    // About.
+    void btnInfoClick();
+
     // Copy.
     void btnCopyClick();
     ReportInputs ShownReportInputs() const;
@@ -186,6 +207,19 @@ private:
     bool FOwnStateChange = false;
     bool FTrackPending = false;
     bool FClosedDown = false;
+
+    // Banner strip: the left strip, the current picture and the right strip, the banner
+    // shown (1 to 6, 0 before the first) and its text's width and left edge in the strip.
+    QImage FBannerLeft;
+    QImage FBannerPicture;
+    QImage FBannerRight;
+    QImage FBannerComposed; // the strips and the picture at the strip's size
+    QString FBannerText;
+    QStaticText FBannerTextLayout; // FBannerText laid out in the banner font
+    std::int32_t FBannerIndex = 0;
+    std::int32_t FBannerTextWidth = 0;
+    std::int32_t FBannerTextX = 0;
+    QTimer* Timer1 = nullptr;
 };
 
 } // namespace kthread

@@ -114,7 +114,11 @@ QGridLayout* CompactGrid(QWidget* owner) {
 void TfrmRuZede::BuildForm() {
     BuildToolBar();
     auto* central = new QWidget(this);
-    auto* columns = new QHBoxLayout(central);
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    auto* work = new QWidget(central);
+    auto* columns = new QHBoxLayout(work);
     columns->setContentsMargins(8, 6, 8, 8);
     columns->setSpacing(12);
     columns->addWidget(BuildInputPanel(), 0, Qt::AlignTop);
@@ -123,6 +127,8 @@ void TfrmRuZede::BuildForm() {
     right->addWidget(BuildNotebook(), 1);
     right->addWidget(BuildResultPanel(), 0);
     columns->addLayout(right, 1);
+    rows->addWidget(work, 1);
+    rows->addWidget(BuildBannerPanel(central), 0);
     setCentralWidget(central);
 }
 
@@ -138,14 +144,14 @@ void TfrmRuZede::BuildToolBar() {
 
     FMillimetreIcon = ToolIcon(ToolIconName::Millimetre);
     FInchIcon = ToolIcon(ToolIconName::Inch);
-    // Language and About get their behaviour later; they are shown, but inactive.
+    // Language gets its behaviour later; it is shown, but inactive.
     ui.btnCalc = MakeToolButton(bar, "btnCalc", ToolIcon(ToolIconName::Calculate), true);
     ui.btnCopy = MakeToolButton(bar, "btnCopy", ToolIcon(ToolIconName::Copy), true);
     ui.btnLang = MakeToolButton(bar, "btnLang", ToolIcon(ToolIconName::Language), false);
     ui.btnMM = MakeToolButton(bar, "btnMM", FMillimetreIcon, true);
     bar->addSeparator();
     ui.btnExit = MakeToolButton(bar, "btnExit", ToolIcon(ToolIconName::Exit), true);
-    ui.btnInfo = MakeToolButton(bar, "btnInfo", ToolIcon(ToolIconName::About), false);
+    ui.btnInfo = MakeToolButton(bar, "btnInfo", ToolIcon(ToolIconName::About), true);
 }
 
 QWidget* TfrmRuZede::BuildInputPanel() {

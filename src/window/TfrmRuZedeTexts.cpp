@@ -133,6 +133,7 @@ void TfrmRuZede::ApplyLanguage() {
     captionWidth = std::max(captionWidth, ui.cbVidVav->sizeHint().width());
     ui.inputGrid->setColumnMinimumWidth(0, captionWidth);
     ui.taperGrid->setColumnMinimumWidth(0, captionWidth);
+    RefreshBannerText();
 }
 
 void TfrmRuZede::FillMethodItems(int typeIndex) {

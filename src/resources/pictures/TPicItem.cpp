@@ -54,7 +54,14 @@ QImage Decode(const QByteArray& data, std::uint8_t kind) {
 } // namespace
 
 TPicItem::TPicItem(QByteArray name, std::uint8_t kind, QByteArray data)
-    : FName(std::move(name)), FKind(kind), FData(std::move(data)), FGraphic(Decode(FData, kind)) {}
+    : FName(std::move(name)), FKind(kind), FData(std::move(data)) {}
+
+const QImage& TPicItem::Graphic() const {
+    if (!FGraphic) {
+        FGraphic = Decode(FData, FKind);
+    }
+    return *FGraphic;
+}
 
 std::optional<TPicItem> TPicItem::ReadData(QByteArrayView property) {
     if (property.size() < kHeaderSize) {

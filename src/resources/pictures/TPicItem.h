@@ -5,7 +5,9 @@
 //   offset 262    4 bytes  length L of the graphic data, signed 32-bit little-endian
 //   offset 266    L bytes  the graphic in its own file format
 //
-// The encoded bytes are kept as read, so an item is written back byte for byte.
+// The encoded bytes are kept as read, so an item is written back byte for byte. The graphic is
+// decoded from them when it is first asked for: a holder of many figures loads quickly, and
+// only the figures shown are ever decoded.
 #pragma once
 
 #include <QByteArray>
@@ -32,15 +34,15 @@ public:
     static constexpr int kMaxGraphicMegabytes = 32;
 
     TPicItem() = default;
-    // Decodes `data` by the class that `kind` selects; a failure, also a graphic larger than
-    // kMaxGraphicMegabytes decoded, leaves the graphic empty.
+    // The graphic is `data` decoded by the class that `kind` selects; a failure, also a graphic
+    // larger than kMaxGraphicMegabytes decoded, leaves it empty.
     TPicItem(QByteArray name, std::uint8_t kind, QByteArray data);
 
     const QByteArray& Name() const { return FName; }
     std::uint8_t Kind() const { return FKind; }
     const QByteArray& Data() const { return FData; }
-    const QImage& Graphic() const { return FGraphic; }
-    bool HasGraphic() const { return !FGraphic.isNull(); }
+    const QImage& Graphic() const;
+    bool HasGraphic() const { return !Graphic().isNull(); }
 
     // Parses one "Data" property. Nothing when it ends before the header or the graphic data
     // does; a length of 0 or below gives an item without graphic; bytes after the graphic data
@@ -55,7 +57,7 @@ private:
     QByteArray FName;
     std::uint8_t FKind = 0;
     QByteArray FData;
-    QImage FGraphic;
+    mutable std::optional<QImage> FGraphic; // decoded on first use
 };
 
 } // namespace kthread
