@@ -18,6 +18,11 @@ QString& OverriddenSettingsFile() {
     return path;
 }
 
+QString& OverriddenLanguagesFolder() {
+    static QString folder;
+    return folder;
+}
+
 std::optional<SettingsFileChoice>& DecidedSettingsFile() {
     static std::optional<SettingsFileChoice> choice;
     return choice;
@@ -70,6 +75,9 @@ QString ProgramFolder() {
 }
 
 QString LanguagesFolder() {
+    if (!OverriddenLanguagesFolder().isEmpty()) {
+        return OverriddenLanguagesFolder();
+    }
     const QString programFolder = ProgramFolder();
     return LanguagesFolderIn(programFolder, InstalledDataFolders(programFolder));
 }
@@ -105,6 +113,10 @@ void SetProgramFolderProbe(std::function<bool(const QString&)> probe) {
 
 void OverrideSettingsFilePath(const QString& path) {
     OverriddenSettingsFile() = path;
+}
+
+void OverrideLanguagesFolder(const QString& folder) {
+    OverriddenLanguagesFolder() = folder;
 }
 
 } // namespace kthread

@@ -23,5 +23,7 @@ QString SettingsFilePath();
 
 // For tests and isolated runs: make SettingsFilePath() return `path` (empty restores the rule).
 void OverrideSettingsFilePath(const QString& path);
+// For tests: make LanguagesFolder() return `folder` (empty restores the rule).
+void OverrideLanguagesFolder(const QString& folder);
 
 } // namespace kthread
