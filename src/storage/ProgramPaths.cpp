@@ -90,6 +90,7 @@ const SettingsFileChoice& DecideSettingsFile() {
         for (const QString& dataFolder : InstalledDataFolders(programFolder)) {
             templates.append(QDir(dataFolder).filePath(kSettingsFileName.toString()));
         }
+        templates.append(kBuiltInStarterSettings.toString());
         choice = ChooseSettingsFile(programFolder, SavableBesideProgram(programFolder),
                                     PerUserConfigFolder(), templates);
     }

@@ -13,10 +13,11 @@ QString ProgramFolder();
 // runs from a system prefix.
 QString LanguagesFolder();
 // Decides, at its first call, where kthread.ini lives for the rest of the run: in the program's
-// folder when it can be saved there, else in the per-user configuration folder, started from a
-// copy of the file beside the program or of the installation's starter file (see
-// ChooseSettingsFile). A folder that becomes writable or read-only later changes nothing, so the
-// catalogues are never split between two files or written over one another.
+// folder when it can be saved there, else in the per-user configuration folder. A file that does
+// not exist yet is started from a copy of the file beside the program, of the installation's
+// starter file or of the starter file built into the program (see ChooseSettingsFile). A folder
+// that becomes writable or read-only later changes nothing, so the catalogues are never split
+// between two files or written over one another.
 const SettingsFileChoice& DecideSettingsFile();
 // The decided settings file (deciding it when that has not happened yet).
 QString SettingsFilePath();
