@@ -4,6 +4,7 @@
 #include "storage/catalog/ProbeCatalogModel.h"
 #include "window/NumberTexts.h"
 #include "window/SettingsKeys.h"
+#include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
 #include "window/ThreadTables.h"
 #include "window/catalog/CatalogPage.h"
@@ -13,7 +14,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QShowEvent>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QToolButton>
 
 namespace kthread {
@@ -36,7 +37,9 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
 
     BuildForm();
     FitToDesktop();
-    ApplyLanguage();
+    // Ends in one application of a language: the chosen one, else the first listed, else the
+    // built-in English texts.
+    BuildLanguageMenu();
     ConnectHandlers();
 
     FInputsReady = true;
@@ -90,7 +93,7 @@ void TfrmRuZede::ConnectHandlers() {
     connect(ui.btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
     connect(ui.btnMM, &QToolButton::clicked, this, [this] { btnMMClick(); });
     connect(ui.btnExit, &QToolButton::clicked, this, [this] { btnExitClick(); });
-    connect(ui.Book, &QTabWidget::currentChanged, this,
+    connect(ui.Book, &QStackedWidget::currentChanged, this,
             [this](int page) { BookPageChanged(page); });
     connect(ui.catalogPage, &CatalogPage::selectRequested, this,
             [this](int row) { btnSelClick(row); });
@@ -124,7 +127,8 @@ void TfrmRuZede::showEvent(QShowEvent* event) {
 
 void TfrmRuZede::FormShow() {
     RestorePlacement();
-    ui.Book->setCurrentIndex(0);
+    FormResize();
+    pbCtrl_0MouseDown(ui.pbCtrl_0);
     FDiamLetter = QLatin1Char(DiamLetterOf(ui.cbType->currentIndex()));
     ui.cbVidVav->setCurrentIndex(static_cast<int>(GivenQuantity::SizeOver));
     ui.cbThrMaterial->setCurrentIndex(kDefaultMaterial);

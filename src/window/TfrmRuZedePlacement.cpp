@@ -8,6 +8,7 @@
 #include "window/FlagGuard.h"
 
 #include <QEvent>
+#include <QResizeEvent>
 #include <QScreen>
 
 namespace kthread {
@@ -85,6 +86,11 @@ void TfrmRuZede::moveEvent(QMoveEvent* event) {
 
 void TfrmRuZede::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // The frame's lines follow the size, so all of it is drawn again.
+    update();
+    if (event->size().width() != event->oldSize().width()) {
+        FitLayoutToTexts();
+    }
     ScheduleTrackPlacement();
 }
 
@@ -115,9 +121,13 @@ void TfrmRuZede::btnMinimizeClick() {
 
 void TfrmRuZede::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !FOwnStateChange) {
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    if (!FOwnStateChange) {
         FollowWindowManagerState(windowState());
     }
+    ShowCaptionButtons();
 }
 
 // The window manager maximises, restores and minimises the window on its own (title bar buttons,
