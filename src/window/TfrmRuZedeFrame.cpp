@@ -139,10 +139,10 @@ bool TfrmRuZede::OnChildControl(QPoint point) const {
     if (hit == nullptr) {
         return false;
     }
-    // Panels and the bars' empty parts are bare: the window is dragged by them.
+    // The caption, panels and the bars' empty parts are bare: the window is dragged by them.
     const QWidget* const bareAreas[] = {
-        ui.Panel10,   ui.UPaintBox2, centralWidget(), ui.pnlClientRect, ui.ToolBar1,
-        ui.pnlInputs, ui.Panel5,     ui.pnlResults,   ui.pnlTabs,
+        ui.Panel10,  ui.UPaintBox2, ui.lblCaption, centralWidget(), ui.pnlClientRect,
+        ui.ToolBar1, ui.pnlInputs,  ui.Panel5,     ui.pnlResults,   ui.pnlTabs,
     };
     for (const QWidget* bare : bareAreas) {
         if (hit == bare) {
