@@ -133,6 +133,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-
 QTEST_MAIN(HelpDocumentTest)
 #include "HelpDocumentTest.moc"
