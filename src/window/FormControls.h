@@ -3,6 +3,7 @@
 #pragma once
 
 class QComboBox;
+class QFrame;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -112,12 +113,13 @@ struct FormControls {
 
     QWidget* pnlInputs = nullptr;
     QWidget* Panel5 = nullptr; // taper fields
-    QWidget* pnlResults = nullptr;
+    QFrame* pnlResults = nullptr;
 
     // The caption columns of the input grid and of Panel5 are kept equally wide.
     QHBoxLayout* columns = nullptr; // the form on the left, notebook and results on the right
     QGridLayout* inputGrid = nullptr;
     QGridLayout* taperGrid = nullptr;
+    QGridLayout* resultGrid = nullptr;
 
     // The language menu of btnLang.
     QMenu* UPopupMenuExt1 = nullptr;

@@ -193,6 +193,7 @@ private:
     void FollowWindowManagerState(Qt::WindowStates now);
     void SetStateOwnCommand(Qt::WindowStates state);
     void ApplyRestoredBounds(const QRect& bounds);
+    void ConfirmPlacedPosition();
 
     // Copy.
     void btnCopyClick();
@@ -212,7 +213,7 @@ private:
     // Set while BuildLanguageMenu picks the first language.
     bool FChoosingStartLanguage = false;
     // A move or resize the window does itself, where the window system cannot.
-    enum class FrameDrag { None, Move, Resize };
+    enum class FrameDrag { None, MovePending, Move, Resize };
     FrameDrag FFrameDrag = FrameDrag::None;
     Qt::Edges FDragEdges;
     QPointF FDragCursor;
@@ -248,6 +249,7 @@ private:
     // followed in changeEvent.
     bool FOwnStateChange = false;
     bool FTrackPending = false;
+    bool FPositionConfirmed = false;
     bool FClosedDown = false;
 };
 

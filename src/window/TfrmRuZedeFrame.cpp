@@ -30,6 +30,8 @@ constexpr int kButtonStep = 22;
 constexpr int kButtonTop = 2;
 // A press closer than this to the minimise button does not drag.
 constexpr int kDragGapBeforeButtons = 5;
+// The pointer travel that turns a press on the caption into a move.
+constexpr int kMoveStartDistance = 3;
 // The frame's inner line, inside the outer one.
 constexpr int kInnerLineInset = 3;
 
@@ -157,21 +159,35 @@ FrameHit TfrmRuZede::HitTest(QPoint point) const {
     return FrameHitTest(point, size(), maximised, OnChildControl(point));
 }
 
+// A move waits for the pointer to travel a few pixels, so that a double click on the caption bar
+// reaches the window instead of the window system's move (the window may slip by those pixels
+// against the pointer); a resize starts at once.
 void TfrmRuZede::StartFrameDrag(Qt::Edges edges, const QPointF& globalCursor) {
-    QWindow* handle = windowHandle();
-    const bool moving = edges == Qt::Edges();
-    if (handle != nullptr &&
-        (moving ? handle->startSystemMove() : handle->startSystemResize(edges))) {
-        return;
-    }
-    FFrameDrag = moving ? FrameDrag::Move : FrameDrag::Resize;
     FDragEdges = edges;
     FDragCursor = globalCursor;
     FDragStartBounds = geometry();
+    if (edges == Qt::Edges()) {
+        FFrameDrag = FrameDrag::MovePending;
+        return;
+    }
+    QWindow* handle = windowHandle();
+    FFrameDrag =
+        handle != nullptr && handle->startSystemResize(edges) ? FrameDrag::None : FrameDrag::Resize;
 }
 
 void TfrmRuZede::FollowFrameDrag(const QPointF& globalCursor) {
     const QPoint delta = (globalCursor - FDragCursor).toPoint();
+    if (FFrameDrag == FrameDrag::MovePending) {
+        if (delta.manhattanLength() < kMoveStartDistance) {
+            return;
+        }
+        QWindow* handle = windowHandle();
+        if (handle != nullptr && handle->startSystemMove()) {
+            FFrameDrag = FrameDrag::None;
+            return;
+        }
+        FFrameDrag = FrameDrag::Move;
+    }
     if (FFrameDrag == FrameDrag::Move) {
         move(FDragStartBounds.topLeft() + delta);
     } else if (FFrameDrag == FrameDrag::Resize) {
@@ -234,13 +250,13 @@ void TfrmRuZede::UPaintBox2MouseDown(QMouseEvent* event) {
 }
 
 void TfrmRuZede::UPaintBox2MouseMove(QMouseEvent* event) {
-    if (FFrameDrag == FrameDrag::Move) {
+    if (FFrameDrag != FrameDrag::None) {
         FollowFrameDrag(event->globalPosition());
     }
 }
 
 void TfrmRuZede::UPaintBox2MouseUp(QMouseEvent* event) {
-    if (FFrameDrag == FrameDrag::Move) {
+    if (FFrameDrag != FrameDrag::None) {
         FollowFrameDrag(event->globalPosition());
         FFrameDrag = FrameDrag::None;
     }
@@ -253,7 +269,9 @@ void TfrmRuZede::UPaintBox2DblClick() {
 }
 
 bool TfrmRuZede::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.Panel10 && event->type() == QEvent::Resize) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        ConfirmPlacedPosition();
+    } else if (watched == ui.Panel10 && event->type() == QEvent::Resize) {
         FormResize();
     } else if (watched == ui.Image1 && event->type() == QEvent::MouseButtonDblClick) {
         btnExitClick();

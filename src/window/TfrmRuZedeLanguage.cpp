@@ -21,6 +21,13 @@
 
 namespace kthread {
 
+namespace {
+
+// Room between the help text and the page's frame.
+constexpr int kHelpMargin = 8;
+
+} // namespace
+
 void TfrmRuZede::BuildLanguageMenu() {
     FLangFiles.clear();
     FHelpFiles.clear();
@@ -114,6 +121,7 @@ void TfrmRuZede::LoadHelpText() {
     if (!LoadHelpFile(*document, QDir(folder).filePath(helpFile), &error)) {
         ui.redHlep->setPlaceholderText(error);
     }
+    document->setDocumentMargin(kHelpMargin);
     ui.redHlep->moveCursor(QTextCursor::Start);
 }
 

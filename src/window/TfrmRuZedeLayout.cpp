@@ -41,7 +41,8 @@ constexpr int kDegreeFieldWidth = 44;
 constexpr int kMinuteFieldWidth = 34;
 constexpr int kResultFontGrowth = 3;
 constexpr int kToolIconSize = 24;
-constexpr int kResultWidth = 104;
+constexpr int kResultWidth = 96;
+constexpr int kCaptionLayoutSlack = 3;
 constexpr double kAngleMarkScale = 1.6;
 constexpr int kAngleMarkGap = 3;
 // The notebook keeps room for its three tabs.
@@ -385,12 +386,15 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     ui.pnlResults = panel;
     panel->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(panel);
+    ui.resultGrid = grid;
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
 
     const auto addResult = [&](int row, QLabel*& caption, const char* captionName, QLabel*& value,
                                const char* valueName, QLabel*& unit, const char* unitName) {
         caption = MakeLabel(panel, captionName);
+        // On one line as long as the window is not at its narrowest in a long language.
+        caption->setWordWrap(true);
         value = MakeLabel(panel, valueName);
         unit = MakeLabel(panel, unitName);
         MakeProminent(value);
@@ -476,12 +480,16 @@ void TfrmRuZede::FitLayoutToTexts() {
     }
     int longestWord = 0;
     for (const QString& caption : captions) {
-        texts.caption = std::max(texts.caption, metrics.horizontalAdvance(caption));
+        // A label lays out its text a pixel or two wider than the plain advance.
+        texts.caption =
+            std::max(texts.caption, metrics.horizontalAdvance(caption) + kCaptionLayoutSlack);
         for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             longestWord = std::max(longestWord, metrics.horizontalAdvance(word));
         }
     }
-    texts.captionFloor = std::max(longestWord, ui.cbVidVav->sizeHint().width());
+    // The given-quantity selector stands in the caption column; it shows its items whole.
+    texts.captionFloor =
+        std::max(longestWord, static_cast<ElidingComboBox*>(ui.cbVidVav)->widthForItems());
 
     for (QComboBox* combo : {ui.cbType, ui.cbMaterial, ui.cbIzm, ui.cbThrMaterial}) {
         const int whole = static_cast<ElidingComboBox*>(combo)->widthForItems();
@@ -500,9 +508,23 @@ void TfrmRuZede::FitLayoutToTexts() {
     texts.fields = std::max(kValueFieldWidth + gap + unitWidth + ui.lSign->width(),
                             ui.edA1g->parentWidget()->sizeHint().width());
 
-    // The notebook and the results keep what they need on one line; the rest is the form's.
+    // The notebook and the results keep what they need with the result captions on one line;
+    // the rest is the form's.
+    int resultCaption = 0;
+    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3}) {
+        resultCaption = std::max(resultCaption,
+                                 metrics.horizontalAdvance(caption->text()) + kCaptionLayoutSlack);
+    }
+    int resultUnit = 0;
+    for (const QLabel* unit : {ui.Label27, ui.Label25, ui.Label26}) {
+        resultUnit = std::max(resultUnit, unit->sizeHint().width());
+    }
+    const QMargins resultMargins = ui.resultGrid->contentsMargins();
+    const int frame = 2 * ui.pnlResults->frameWidth();
+    const int resultsNeed = frame + resultMargins.left() + resultMargins.right() + resultCaption +
+                            2 * ui.resultGrid->horizontalSpacing() + kResultWidth + resultUnit;
     const QMargins margins = ui.columns->contentsMargins();
-    const int rightNeed = std::max(kMinimumNotebookWidth, ui.pnlResults->sizeHint().width());
+    const int rightNeed = std::max(kMinimumNotebookWidth, resultsNeed);
     const int clientWidth = width() - 2 * kResizeStripWidth;
     const int available =
         clientWidth - margins.left() - margins.right() - ui.columns->spacing() - rightNeed;

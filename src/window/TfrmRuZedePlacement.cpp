@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace kthread {
 
@@ -54,6 +55,25 @@ void TfrmRuZede::RestorePlacement() {
         }
     }
     FPlacement.finishPlacing();
+    if (QWindow* handle = windowHandle()) {
+        handle->installEventFilter(this);
+    }
+}
+
+// Some window managers put the new window where it was asked to go without telling the window
+// system's client side, which then still has it where it was created: menus and drop-down lists
+// would open far from their buttons and a drag by the window system would jump. Once the window
+// is on the screen, its position is told again.
+void TfrmRuZede::ConfirmPlacedPosition() {
+    QWindow* handle = windowHandle();
+    if (handle == nullptr || FPositionConfirmed || !handle->isExposed()) {
+        return;
+    }
+    FPositionConfirmed = true;
+    handle->removeEventFilter(this);
+    if ((windowState() & kNotNormal) == 0 && handle->position() != pos()) {
+        handle->setPosition(pos());
+    }
 }
 
 void TfrmRuZede::TrackPlacement() {

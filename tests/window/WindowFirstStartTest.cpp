@@ -5,6 +5,7 @@
 #include "lang/LanguageTable.h"
 #include "storage/ProgramPaths.h"
 #include "storage/catalog/ProbeCatalogModel.h"
+#include "window/ElidingComboBox.h"
 #include "window/TPaintBox.h"
 #include "window/TUPopupMenuExtItem.h"
 #include "window/catalog/CatalogPage.h"
@@ -105,7 +106,31 @@ private slots:
         const auto* menu = w.window().findChild<QMenu*>(QStringLiteral("UPopupMenuExt1"));
         for (QAction* action : menu->actions()) {
             action->trigger();
+            QCoreApplication::processEvents();
             const QString language = action->text();
+            // At the window's first size, the closed selectors show every thread type, method and
+            // probe material whole (only long thread-material names may be cut), and no caption
+            // needs more than two lines.
+            for (const auto& [name, texts] :
+                 {std::pair{"cbType", std::vector<int>{1, 2, 40, 41}},
+                  {"cbIzm", std::vector<int>{34, 35, 38, 21, 22, 42, 45}},
+                  {"cbMaterial", std::vector<int>{74, 19}}}) {
+                auto* selector = static_cast<kthread::ElidingComboBox*>(w.combo(name));
+                for (const int text : texts) {
+                    QVERIFY2(selector->widthForText(kthread::LangText(text)) <= selector->width(),
+                             qPrintable(language + QLatin1Char(' ') + kthread::LangText(text)));
+                }
+            }
+            auto* given = static_cast<kthread::ElidingComboBox*>(w.combo("cbVidVav"));
+            QVERIFY2(given->widthForItems() <= given->width(), qPrintable(language));
+            for (const char* name :
+                 {"Label1", "Label3", "Label11", "lHod", "Label4", "Label16", "lODN", "lDN",
+                  "Label12", "ULabel1", "Label2", "Label5", "lRes4", "lVidIzm", "lRes3"}) {
+                QLabel* caption = w.label(name);
+                const int lines = caption->heightForWidth(caption->width()) /
+                                  caption->fontMetrics().lineSpacing();
+                QVERIFY2(lines <= 2, qPrintable(language + QLatin1Char(' ') + caption->text()));
+            }
             for (const char* caption : {"Label1", "Label12", "ULabel1", "Label2", "lRes3"}) {
                 QVERIFY2(!w.text(caption).trimmed().isEmpty(),
                          qPrintable(language + QLatin1Char(' ') + QLatin1String(caption)));
