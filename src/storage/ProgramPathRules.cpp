@@ -41,6 +41,25 @@ QString CopyWhole(const QString& from, const QString& to) {
     return {};
 }
 
+// Copies the first regular file among `templates` (other than the settings file itself) to the
+// chosen path. False, with the problem noted, when the copy failed.
+bool StartFromTemplate(SettingsFileChoice& choice, const QStringList& templates) {
+    for (const QString& candidate : templates) {
+        if (!QFileInfo(candidate).isFile() ||
+            QFileInfo(candidate).absoluteFilePath() == QFileInfo(choice.path).absoluteFilePath()) {
+            continue;
+        }
+        if (const QString error = CopyWhole(candidate, choice.path); !error.isEmpty()) {
+            choice.problem =
+                QStringLiteral("%1 cannot be copied to %2: %3").arg(candidate, choice.path, error);
+            return false;
+        }
+        choice.copiedFrom = candidate;
+        return true;
+    }
+    return true;
+}
+
 } // namespace
 
 SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideProgram,
@@ -50,6 +69,11 @@ SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideP
     SettingsFileChoice choice;
     if (besideProgram) {
         choice.path = QDir(programFolder).filePath(fileName);
+        const QFileInfo beside(choice.path);
+        if (!beside.exists() && !beside.isSymLink()) {
+            // A first start: the file begins as the installation's starter file.
+            StartFromTemplate(choice, templates);
+        }
         return choice;
     }
     choice.path = QDir(perUserConfigFolder).filePath(fileName);
@@ -59,17 +83,8 @@ SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideP
     }
     const QFileInfo perUser(choice.path);
     if (!perUser.exists() && !perUser.isSymLink()) {
-        for (const QString& candidate : templates) {
-            if (!QFileInfo(candidate).isFile()) {
-                continue;
-            }
-            if (const QString error = CopyWhole(candidate, choice.path); !error.isEmpty()) {
-                choice.problem = QStringLiteral("%1 cannot be copied to %2: %3")
-                                     .arg(candidate, choice.path, error);
-                return choice;
-            }
-            choice.copiedFrom = candidate;
-            break;
+        if (!StartFromTemplate(choice, templates)) {
+            return choice;
         }
     } else if (QString error; perUser.isDir() || !ReadWholeFile(choice.path, &error)) {
         // Never written from a state that could not be read.

@@ -11,6 +11,8 @@ inline constexpr QStringView kSettingsFileName = u"kthread.ini";
 inline constexpr QStringView kLanguagesFolderName = u"Languages";
 // The program's folder below an installation's data folder ("<prefix>/share/kthread-pd").
 inline constexpr QStringView kInstalledDataName = u"kthread-pd";
+// The starter settings file built into the program, the last template of a first start.
+inline constexpr QStringView kBuiltInStarterSettings = u":/starter/kthread.ini";
 
 // Creating a file is the only test that holds on every platform (on Windows the permission bits
 // do not tell).
@@ -37,9 +39,11 @@ struct SettingsFileChoice {
 
 // kthread.ini beside the program when `besideProgram` (see SettingsBelongBesideProgram: a
 // portable installation, a build tree); otherwise in `perUserConfigFolder`, which is created when
-// missing. A per-user file that does not exist yet starts as a copy of the first regular file among
-// `templates` (the file beside the program, then an installation's starter file), so that the
-// catalogues kept beside the program are not hidden behind an empty file.
+// missing. A settings file that does not exist yet starts as a copy of the first regular file
+// among `templates` (for the per-user file: the file beside the program, so that the catalogues
+// kept there are not hidden behind an empty file; then the installation's starter file, then the
+// one built into the program), so that a first start has its language list and starter
+// catalogues.
 SettingsFileChoice ChooseSettingsFile(const QString& programFolder, bool besideProgram,
                                       const QString& perUserConfigFolder,
                                       const QStringList& templates);

@@ -18,6 +18,11 @@ QString& OverriddenSettingsFile() {
     return path;
 }
 
+QString& OverriddenLanguagesFolder() {
+    static QString folder;
+    return folder;
+}
+
 std::optional<SettingsFileChoice>& DecidedSettingsFile() {
     static std::optional<SettingsFileChoice> choice;
     return choice;
@@ -70,6 +75,9 @@ QString ProgramFolder() {
 }
 
 QString LanguagesFolder() {
+    if (!OverriddenLanguagesFolder().isEmpty()) {
+        return OverriddenLanguagesFolder();
+    }
     const QString programFolder = ProgramFolder();
     return LanguagesFolderIn(programFolder, InstalledDataFolders(programFolder));
 }
@@ -82,6 +90,7 @@ const SettingsFileChoice& DecideSettingsFile() {
         for (const QString& dataFolder : InstalledDataFolders(programFolder)) {
             templates.append(QDir(dataFolder).filePath(kSettingsFileName.toString()));
         }
+        templates.append(kBuiltInStarterSettings.toString());
         const bool besideProgram =
             SettingsBelongBesideProgram(programFolder, SavableBesideProgram(programFolder));
         choice = ChooseSettingsFile(programFolder, besideProgram, PerUserConfigFolder(), templates);
@@ -106,6 +115,10 @@ void SetProgramFolderProbe(std::function<bool(const QString&)> probe) {
 
 void OverrideSettingsFilePath(const QString& path) {
     OverriddenSettingsFile() = path;
+}
+
+void OverrideLanguagesFolder(const QString& folder) {
+    OverriddenLanguagesFolder() = folder;
 }
 
 } // namespace kthread

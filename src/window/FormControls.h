@@ -3,9 +3,12 @@
 #pragma once
 
 class QComboBox;
+class QFrame;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
-class QTabWidget;
+class QMenu;
+class QStackedWidget;
 class QTextBrowser;
 class QToolBar;
 class QToolButton;
@@ -13,11 +16,24 @@ class QWidget;
 
 namespace kthread {
 
+class CaptionButton;
 class CatalogPage;
 class TPaintBox;
 class TQFloatEdit;
 
 struct FormControls {
+    // The caption bar of the borderless window.
+    QWidget* Panel10 = nullptr;
+    TPaintBox* UPaintBox2 = nullptr; // fills the caption bar; lblCaption and Image1 lie on it
+    QLabel* lblCaption = nullptr;
+    QLabel* Image1 = nullptr; // the program's icon
+    CaptionButton* btnClose = nullptr;
+    CaptionButton* btnMaximize = nullptr; // btnMaximize and btnRestore share one place
+    CaptionButton* btnRestore = nullptr;
+    CaptionButton* btnMinimize = nullptr;
+    // Everything inside the frame.
+    QWidget* pnlClientRect = nullptr;
+
     // Tool bar.
     QToolBar* ToolBar1 = nullptr;
     QToolButton* btnCalc = nullptr;
@@ -95,14 +111,26 @@ struct FormControls {
     QLabel* Label21 = nullptr; // force, "N"
     QLabel* ULabel4 = nullptr; // modulus, "GPa"
 
+    QWidget* pnlInputs = nullptr;
     QWidget* Panel5 = nullptr; // taper fields
+    QFrame* pnlResults = nullptr;
 
     // The caption columns of the input grid and of Panel5 are kept equally wide.
+    QHBoxLayout* columns = nullptr; // the form on the left, notebook and results on the right
     QGridLayout* inputGrid = nullptr;
     QGridLayout* taperGrid = nullptr;
+    QGridLayout* resultGrid = nullptr;
 
-    // Notebook.
-    QTabWidget* Book = nullptr;
+    // The language menu of btnLang.
+    QMenu* UPopupMenuExt1 = nullptr;
+
+    // Notebook: three drawn tabs over the pages; the last character of a tab's name is the
+    // number of its page.
+    TPaintBox* pnlTabs = nullptr;
+    TPaintBox* pbCtrl_0 = nullptr;
+    TPaintBox* pbCtrl_1 = nullptr;
+    TPaintBox* pbCtrl_2 = nullptr;
+    QStackedWidget* Book = nullptr;
     TPaintBox* pbImage = nullptr; // the schematic figure
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;

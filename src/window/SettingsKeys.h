@@ -60,4 +60,18 @@ inline constexpr int kDefaultFormHeight = 551;
 inline constexpr QLatin1String kWireCatalogueSection("DIAM_N");
 inline constexpr QLatin1String kBallCatalogueSection("DIAM_S");
 
+// Settings file: the languages. "LANGUAGES" lists the language files as "0", "1", ... without a
+// gap, each value a language file name, optionally ";" and a help file name, both in the
+// Languages folder; "MAIN"/"Lang" holds the full path of the language last chosen.
+inline constexpr QLatin1String kLanguageListSection("LANGUAGES");
+inline constexpr QLatin1String kChosenLanguageSection("MAIN");
+inline constexpr QLatin1String kChosenLanguageKey("Lang");
+
+// A language file's own section naming it, and the value of each key it lacks.
+inline constexpr QLatin1String kLanguageMainSection("MAIN");
+inline constexpr QLatin1String kLanguageFlagKey("flag");
+inline constexpr QLatin1String kLanguageNameKey("name");
+inline constexpr QLatin1String kLanguageCodeKey("code");
+inline constexpr QLatin1String kMissingLanguageKeyText("Error");
+
 } // namespace kthread::settings

@@ -5,6 +5,7 @@
 #include "window/NumberTexts.h"
 #include "window/ProductInfo.h"
 #include "window/SettingsKeys.h"
+#include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
 #include "window/ThreadTables.h"
 #include "window/catalog/CatalogPage.h"
@@ -14,7 +15,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QShowEvent>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QToolButton>
 
 namespace kthread {
@@ -37,7 +38,9 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
 
     BuildForm();
     FitToDesktop();
-    ApplyLanguage();
+    // Ends in one application of a language: the chosen one, else the first listed, else the
+    // built-in English texts.
+    BuildLanguageMenu();
     ConnectHandlers();
 
     FInputsReady = true;
@@ -93,7 +96,7 @@ void TfrmRuZede::ConnectHandlers() {
     connect(ui.btnMM, &QToolButton::clicked, this, [this] { btnMMClick(); });
     connect(ui.btnExit, &QToolButton::clicked, this, [this] { btnExitClick(); });
     connect(ui.btnInfo, &QToolButton::clicked, this, [this] { btnInfoClick(); });
-    connect(ui.Book, &QTabWidget::currentChanged, this,
+    connect(ui.Book, &QStackedWidget::currentChanged, this,
             [this](int page) { BookPageChanged(page); });
     connect(ui.catalogPage, &CatalogPage::selectRequested, this,
             [this](int row) { btnSelClick(row); });
@@ -127,7 +130,8 @@ void TfrmRuZede::showEvent(QShowEvent* event) {
 
 void TfrmRuZede::FormShow() {
     RestorePlacement();
-    ui.Book->setCurrentIndex(0);
+    FormResize();
+    pbCtrl_0MouseDown(ui.pbCtrl_0);
     FDiamLetter = QLatin1Char(DiamLetterOf(ui.cbType->currentIndex()));
     ui.cbVidVav->setCurrentIndex(static_cast<int>(GivenQuantity::SizeOver));
     ui.cbThrMaterial->setCurrentIndex(kDefaultMaterial);

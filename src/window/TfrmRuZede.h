@@ -7,29 +7,38 @@
 // programmatic writes into the numeric fields raise the same change events as typing, and
 // FInputsReady / TaperSyncBusy keep such writes from recomputing while the window fills fields.
 //
+// The window has no system frame: it draws its own frame and caption bar and is moved and sized
+// through them (the window system does the moving where it can, the window itself otherwise).
+//
 // The class is split by concern: TfrmRuZede.cpp (creation, first show, close),
-// TfrmRuZedeLayout.cpp (building the form), TfrmRuZedeTexts.cpp (language texts),
-// TfrmRuZedeInputs.cpp (selectors, taper pair, given quantity), TfrmRuZedeDerived.cpp (lead,
-// optimal probe, catalogue pick), TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp
-// (mm/inch), TfrmRuZedeCatalog.cpp (catalogue tables and the Select command),
-// TfrmRuZedeFigure.cpp (the schematic figure), TfrmRuZedeBanner.cpp (the banner strip) and
-// TfrmRuZedeAbout.cpp (the about window).
+// TfrmRuZedeLayout.cpp (building the form), TfrmRuZedeFrame.cpp (frame, caption bar, moving and
+// sizing), TfrmRuZedePages.cpp (the notebook's tabs), TfrmRuZedeLanguage.cpp (language menu and
+// help page), TfrmRuZedeTexts.cpp (language texts), TfrmRuZedeInputs.cpp (selectors, taper
+// pair, given quantity), TfrmRuZedeDerived.cpp (lead, optimal probe, catalogue pick),
+// TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp (mm/inch), TfrmRuZedeCatalog.cpp
+// (catalogue tables and the Select command), TfrmRuZedeFigure.cpp (the schematic figure),
+// TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
+// TfrmRuZedeSettings.cpp and TfrmRuZedePlacement.cpp (what is remembered between runs).
 #pragma once
 
 #include "engine/Measurement.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
+#include "window/FrameHitTest.h"
 #include "window/PlacementState.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QRect>
 #include <QStaticText>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
+class QMouseEvent;
 class QPainter;
 class QTimer;
 
@@ -37,6 +46,7 @@ namespace kthread {
 
 class ProbeCatalogModel;
 class TPicHolder;
+class TUPopupMenuExtItem;
 
 class TfrmRuZede : public QMainWindow {
     Q_OBJECT
@@ -49,10 +59,15 @@ public:
     using MessageHook = std::function<void(const QString& text)>;
     void setMessageHook(MessageHook hook);
 
-    // Puts the texts of the active language on every control; selectors keep their indexes.
+    // Loads the help text of the current language, then puts the texts of the active language
+    // on every control; selectors keep their indexes.
     void ApplyLanguage();
     // The banner's text after a language change; run at the end of ApplyLanguage.
     void RefreshBannerText();
+
+    // The frame region at a point of the window (window coordinates): resize strips, the
+    // caption (any bare area drags the window), or nothing of the frame.
+    FrameHit HitTest(QPoint point) const;
 
     // Window commands of the caption bar. They keep the placement record: the bounds of the
     // normal window, which a close stores together with whether the window was maximised.
@@ -66,6 +81,11 @@ protected:
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The results of the last calculation in millimetres, in the order of lSrDA2, lRazmM, lA2.
@@ -77,7 +97,7 @@ private:
 
     // Creation and first show.
     void BuildForm();
-    void BuildToolBar();
+    QWidget* BuildToolBar();
     QWidget* BuildInputPanel();
     QWidget* BuildTaperPanel();
     QWidget* BuildResultPanel();
@@ -87,8 +107,34 @@ private:
     void FitToDesktop();
     void FormShow();
 
+    // Frame and caption bar.
+    QWidget* BuildCaptionBar();
+    void FormResize();
+    void UPaintBox2Paint(QPainter& painter);
+    void UPaintBox2MouseDown(QMouseEvent* event);
+    void UPaintBox2MouseMove(QMouseEvent* event);
+    void UPaintBox2MouseUp(QMouseEvent* event);
+    void UPaintBox2DblClick();
+    void ShowCaptionButtons();
+    bool OnChildControl(QPoint point) const;
+    void StartFrameDrag(Qt::Edges edges, const QPointF& globalCursor);
+    void FollowFrameDrag(const QPointF& globalCursor);
+
+    // Notebook tabs.
+    QWidget* BuildTabs();
+    void pbCtrl_0MouseDown(TPaintBox* tab);
+    void pbCtrl_0Paint(TPaintBox* tab, QPainter& painter);
+    void pnlTabsPaint(QPainter& painter);
+
+    // Language menu and help page.
+    void BuildLanguageMenu();
+    void LangItemClick(TUPopupMenuExtItem* item);
+    int MakeFlagImage(const QString& flag);
+    void LoadHelpText();
+
     // Language texts.
     void FillMethodItems(int typeIndex);
+    void FitLayoutToTexts();
     void ApplyGivenQuantityCaptions();
     QString PitchDiamCaption() const;
 
@@ -151,6 +197,7 @@ private:
     void FollowWindowManagerState(Qt::WindowStates now);
     void SetStateOwnCommand(Qt::WindowStates state);
     void ApplyRestoredBounds(const QRect& bounds);
+    void ConfirmPlacedPosition();
 
     // Banner strip.
     QWidget* BuildBannerPanel(QWidget* parent);
@@ -176,6 +223,21 @@ private:
     double LengthToMM(double shown) const;
 
     FormControls ui;
+    // The language files offered by the menu, full paths, and each one's help file name (may be
+    // empty), at the index that is the menu item's tag.
+    QStringList FLangFiles;
+    QStringList FHelpFiles;
+    // The flag squares of the menu items, by image index.
+    QList<QPixmap> ImageList1;
+    // Set while BuildLanguageMenu picks the first language.
+    bool FChoosingStartLanguage = false;
+    // A move or resize the window does itself, where the window system cannot.
+    enum class FrameDrag { None, MovePending, Move, Resize };
+    FrameDrag FFrameDrag = FrameDrag::None;
+    Qt::Edges FDragEdges;
+    QPointF FDragCursor;
+    QRect FDragStartBounds;
+
     ProbeCatalogModel* mdDiamOut = nullptr;
     ProbeCatalogModel* mdDiamIn = nullptr;
     TPicHolder* PicHolder1 = nullptr; // the schematic figures, by name
@@ -206,6 +268,7 @@ private:
     // followed in changeEvent.
     bool FOwnStateChange = false;
     bool FTrackPending = false;
+    bool FPositionConfirmed = false;
     bool FClosedDown = false;
 
     // Banner strip: the left strip, the current picture and the right strip, the banner

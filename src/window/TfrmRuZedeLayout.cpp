@@ -1,9 +1,17 @@
-// Building the form: the tool bar, the inputs on the left in the order a person measures, the
-// notebook and the results on the right. Start texts and limits of the numeric fields are set
-// here; the language texts are put on the controls by ApplyLanguage().
+// Building the form: inside the window's own frame the caption bar, the tool bar, the inputs on
+// the left in the order a person measures, the notebook and the results on the right. Start
+// texts and limits of the numeric fields are set here; the language texts are put on the
+// controls by ApplyLanguage().
 #include "window/TfrmRuZede.h"
 
+#include "lang/LanguageTable.h"
+#include "window/ElidingComboBox.h"
+#include "window/FrameColours.h"
+#include "window/InputColumns.h"
+#include "window/LanguageMenuStyle.h"
+#include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
+#include "window/ThreadTables.h"
 #include "window/ToolIcons.h"
 #include "window/catalog/CatalogPage.h"
 
@@ -13,8 +21,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QScreen>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
@@ -31,12 +41,24 @@ constexpr int kDegreeFieldWidth = 44;
 constexpr int kMinuteFieldWidth = 34;
 constexpr int kResultFontGrowth = 3;
 constexpr int kToolIconSize = 24;
-constexpr int kResultWidth = 124;
+constexpr int kResultWidth = 96;
+constexpr int kCaptionLayoutSlack = 3;
+constexpr double kAngleMarkScale = 1.6;
+constexpr int kAngleMarkGap = 3;
+// The notebook keeps room for its three tabs.
+constexpr int kMinimumNotebookWidth = 300;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+// The caption of an input: on one line when it fits the caption column, else wrapped.
+QLabel* MakeCaption(QWidget* parent, const char* name) {
+    QLabel* caption = MakeLabel(parent, name);
+    caption->setWordWrap(true);
+    return caption;
 }
 
 // A numeric field clamped to the accepted range of its input.
@@ -52,7 +74,7 @@ TQFloatEdit* MakeEdit(QWidget* parent, const char* name, NumberKind kind, Input 
 }
 
 QComboBox* MakeCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ElidingComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(14);
@@ -69,19 +91,35 @@ QToolButton* MakeToolButton(QToolBar* bar, const char* name, const QIcon& icon, 
     return button;
 }
 
+// The mark after an angle field: larger than the text so that the minute and second marks read
+// as one and two strokes, set high as marks are written, with room before the next field.
+QLabel* AngleMark(QWidget* parent, const QString& mark) {
+    auto* label = new QLabel(mark, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * kAngleMarkScale);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setContentsMargins(1, 0, 0, 0);
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("″")) + 3);
+    return label;
+}
+
 // Degrees, minutes and seconds side by side with their marks.
 QWidget* AngleRow(QWidget* parent, TQFloatEdit* degrees, TQFloatEdit* minutes,
                   TQFloatEdit* seconds) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
+    layout->setSpacing(1);
     layout->addWidget(degrees);
-    layout->addWidget(new QLabel(QStringLiteral("°"), row));
+    layout->addWidget(AngleMark(row, QStringLiteral("°")));
+    layout->addSpacing(kAngleMarkGap);
     layout->addWidget(minutes);
-    layout->addWidget(new QLabel(QStringLiteral("′"), row));
+    layout->addWidget(AngleMark(row, QStringLiteral("′")));
+    layout->addSpacing(kAngleMarkGap);
     layout->addWidget(seconds);
-    layout->addWidget(new QLabel(QStringLiteral("″"), row));
+    layout->addWidget(AngleMark(row, QStringLiteral("″")));
     layout->addStretch(1);
     return row;
 }
@@ -104,7 +142,8 @@ void MakeProminent(QLabel* label) {
 QGridLayout* CompactGrid(QWidget* owner) {
     auto* grid = new QGridLayout(owner);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(6);
+    // Enough room that a caption never seems to run into its field.
+    grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(3);
     return grid;
 }
@@ -112,13 +151,30 @@ QGridLayout* CompactGrid(QWidget* owner) {
 } // namespace
 
 void TfrmRuZede::BuildForm() {
-    BuildToolBar();
-    auto* central = new QWidget(this);
-    auto* rows = new QVBoxLayout(central);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(0);
-    auto* work = new QWidget(central);
-    auto* columns = new QHBoxLayout(work);
+    // Left, right and bottom keep a strip of the frame free for sizing; the caption bar is on
+    // top.
+    setContentsMargins(kResizeStripWidth, 0, kResizeStripWidth, kResizeStripWidth);
+    setMenuWidget(BuildCaptionBar());
+
+    // The frame's inner line runs one pixel inside the strips and under the caption bar; the
+    // client area starts inside it.
+    auto* frameInside = new QWidget(this);
+    frameInside->setObjectName(QStringLiteral("pnlFrameInside"));
+    auto* inside = new QVBoxLayout(frameInside);
+    inside->setContentsMargins(0, 1, 0, 0);
+    inside->setSpacing(0);
+
+    ui.pnlClientRect = new QWidget(frameInside);
+    ui.pnlClientRect->setObjectName(QStringLiteral("pnlClientRect"));
+    ui.pnlClientRect->setAutoFillBackground(true);
+    inside->addWidget(ui.pnlClientRect);
+    auto* client = new QVBoxLayout(ui.pnlClientRect);
+    client->setContentsMargins(0, 0, 0, 0);
+    client->setSpacing(0);
+    client->addWidget(BuildToolBar());
+
+    auto* columns = new QHBoxLayout;
+    ui.columns = columns;
     columns->setContentsMargins(8, 6, 8, 8);
     columns->setSpacing(12);
     columns->addWidget(BuildInputPanel(), 0, Qt::AlignTop);
@@ -127,60 +183,70 @@ void TfrmRuZede::BuildForm() {
     right->addWidget(BuildNotebook(), 1);
     right->addWidget(BuildResultPanel(), 0);
     columns->addLayout(right, 1);
-    rows->addWidget(work, 1);
-    rows->addWidget(BuildBannerPanel(central), 0);
-    setCentralWidget(central);
+    client->addLayout(columns, 1);
+    client->addWidget(BuildBannerPanel(ui.pnlClientRect), 0);
+    setCentralWidget(frameInside);
 }
 
-void TfrmRuZede::BuildToolBar() {
-    auto* bar = new QToolBar(this);
+QWidget* TfrmRuZede::BuildToolBar() {
+    auto* bar = new QToolBar(ui.pnlClientRect);
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->setIconSize(QSize(kToolIconSize, kToolIconSize));
-    addToolBar(Qt::TopToolBarArea, bar);
     ui.ToolBar1 = bar;
 
     FMillimetreIcon = ToolIcon(ToolIconName::Millimetre);
     FInchIcon = ToolIcon(ToolIconName::Inch);
-    // Language gets its behaviour later; it is shown, but inactive.
     ui.btnCalc = MakeToolButton(bar, "btnCalc", ToolIcon(ToolIconName::Calculate), true);
     ui.btnCopy = MakeToolButton(bar, "btnCopy", ToolIcon(ToolIconName::Copy), true);
-    ui.btnLang = MakeToolButton(bar, "btnLang", ToolIcon(ToolIconName::Language), false);
+    ui.btnLang = MakeToolButton(bar, "btnLang", ToolIcon(ToolIconName::Language), true);
+    ui.UPopupMenuExt1 = new QMenu(ui.btnLang);
+    ui.UPopupMenuExt1->setObjectName(QStringLiteral("UPopupMenuExt1"));
+    ui.UPopupMenuExt1->setToolTipsVisible(true);
+    // The window draws the menu's items; the style lives as long as the window, which outlives
+    // the menu.
+    auto* menuLook = new LanguageMenuStyle;
+    menuLook->setParent(this);
+    ui.UPopupMenuExt1->setStyle(menuLook);
+    ui.btnLang->setMenu(ui.UPopupMenuExt1);
+    ui.btnLang->setPopupMode(QToolButton::InstantPopup);
     ui.btnMM = MakeToolButton(bar, "btnMM", FMillimetreIcon, true);
     bar->addSeparator();
     ui.btnExit = MakeToolButton(bar, "btnExit", ToolIcon(ToolIconName::Exit), true);
     ui.btnInfo = MakeToolButton(bar, "btnInfo", ToolIcon(ToolIconName::About), true);
+    return bar;
 }
 
 QWidget* TfrmRuZede::BuildInputPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("pnlInputs"));
+    ui.pnlInputs = panel;
     auto* grid = CompactGrid(panel);
     ui.inputGrid = grid;
     const auto decimal = NumberKind::Decimal;
     const auto integer = NumberKind::Integer;
     int row = 0;
 
-    ui.Label1 = MakeLabel(panel, "Label1");
+    ui.Label1 = MakeCaption(panel, "Label1");
     ui.cbType = MakeCombo(panel, "cbType");
     grid->addWidget(ui.Label1, row, 0);
     grid->addWidget(ui.cbType, row++, 1, 1, 2);
 
-    ui.Label3 = MakeLabel(panel, "Label3");
+    ui.Label3 = MakeCaption(panel, "Label3");
     ui.edStapka = MakeEdit(panel, "edStapka", decimal, Input::Pitch, "0");
     ui.Label6 = MakeLabel(panel, "Label6");
     grid->addWidget(ui.Label3, row, 0);
     grid->addWidget(ui.edStapka, row, 1);
     grid->addWidget(ui.Label6, row++, 2);
 
-    ui.Label11 = MakeLabel(panel, "Label11");
+    ui.Label11 = MakeCaption(panel, "Label11");
     ui.edBrH = MakeEdit(panel, "edBrH", integer, Input::Starts, "1");
     grid->addWidget(ui.Label11, row, 0);
     grid->addWidget(ui.edBrH, row++, 1);
 
-    ui.lHod = MakeLabel(panel, "lHod");
+    ui.lHod = MakeCaption(panel, "lHod");
     ui.lPodem = MakeLabel(panel, "lPodem");
     ui.lPodem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FixSize(ui.lPodem, kValueFieldWidth);
@@ -189,14 +255,14 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.lPodem, row, 1);
     grid->addWidget(ui.Label7, row++, 2);
 
-    ui.Label4 = MakeLabel(panel, "Label4");
+    ui.Label4 = MakeCaption(panel, "Label4");
     ui.edA1g = MakeEdit(panel, "edA1g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
     ui.edA1m = MakeEdit(panel, "edA1m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
     ui.edA1s = MakeEdit(panel, "edA1s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
     grid->addWidget(ui.Label4, row, 0);
     grid->addWidget(AngleRow(panel, ui.edA1g, ui.edA1m, ui.edA1s), row++, 1, 1, 2);
 
-    ui.Label16 = MakeLabel(panel, "Label16");
+    ui.Label16 = MakeCaption(panel, "Label16");
     ui.edA2g = MakeEdit(panel, "edA2g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
     ui.edA2m = MakeEdit(panel, "edA2m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
     ui.edA2s = MakeEdit(panel, "edA2s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
@@ -205,7 +271,7 @@ QWidget* TfrmRuZede::BuildInputPanel() {
 
     grid->addWidget(BuildTaperPanel(), row++, 0, 1, 3);
 
-    ui.lODN = MakeLabel(panel, "lODN");
+    ui.lODN = MakeCaption(panel, "lODN");
     ui.lDiamN = MakeLabel(panel, "lDiamN");
     ui.lDiamN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FixSize(ui.lDiamN, kValueFieldWidth);
@@ -214,7 +280,7 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.lDiamN, row, 1);
     grid->addWidget(ui.Label8, row++, 2);
 
-    ui.lDN = MakeLabel(panel, "lDN");
+    ui.lDN = MakeCaption(panel, "lDN");
     ui.edDiam = MakeEdit(panel, "edDiam", decimal, Input::ProbeDiam, "0");
     // The mark sits in a box without a layout of its own, so showing and hiding it, which
     // happens on most keystrokes, never sets off a layout pass of the form.
@@ -241,12 +307,12 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.edDiam, row, 1);
     grid->addLayout(probeRow, row++, 2);
 
-    ui.Label12 = MakeLabel(panel, "Label12");
+    ui.Label12 = MakeCaption(panel, "Label12");
     ui.cbMaterial = MakeCombo(panel, "cbMaterial");
     grid->addWidget(ui.Label12, row, 0);
     grid->addWidget(ui.cbMaterial, row++, 1, 1, 2);
 
-    ui.ULabel1 = MakeLabel(panel, "ULabel1");
+    ui.ULabel1 = MakeCaption(panel, "ULabel1");
     ui.cbThrMaterial = MakeCombo(panel, "cbThrMaterial");
     grid->addWidget(ui.ULabel1, row, 0);
     grid->addWidget(ui.cbThrMaterial, row++, 1, 1, 2);
@@ -263,12 +329,12 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     grid->addWidget(ui.edE, row, 1);
     grid->addWidget(ui.ULabel4, row++, 2);
 
-    ui.Label2 = MakeLabel(panel, "Label2");
+    ui.Label2 = MakeCaption(panel, "Label2");
     ui.cbIzm = MakeCombo(panel, "cbIzm");
     grid->addWidget(ui.Label2, row, 0);
     grid->addWidget(ui.cbIzm, row++, 1, 1, 2);
 
-    ui.Label5 = MakeLabel(panel, "Label5");
+    ui.Label5 = MakeCaption(panel, "Label5");
     ui.edIzmN = MakeEdit(panel, "edIzmN", decimal, Input::Force, "0");
     ui.Label21 = MakeLabel(panel, "Label21", QStringLiteral("N"));
     grid->addWidget(ui.Label5, row, 0);
@@ -292,14 +358,14 @@ QWidget* TfrmRuZede::BuildTaperPanel() {
     auto* grid = CompactGrid(panel);
     ui.taperGrid = grid;
 
-    ui.ULabel5 = MakeLabel(panel, "ULabel5");
+    ui.ULabel5 = MakeCaption(panel, "ULabel5");
     ui.edInIn = MakeEdit(panel, "edInIn", NumberKind::Decimal, Input::TaperRatio, "0");
     ui.ULabel8 = MakeLabel(panel, "ULabel8");
     grid->addWidget(ui.ULabel5, 0, 0);
     grid->addWidget(ui.edInIn, 0, 1);
     grid->addWidget(ui.ULabel8, 0, 2);
 
-    ui.ULabel6 = MakeLabel(panel, "ULabel6");
+    ui.ULabel6 = MakeCaption(panel, "ULabel6");
     ui.edBg =
         MakeEdit(panel, "edBg", NumberKind::Decimal, Input::TaperDegrees, "0", kDegreeFieldWidth);
     ui.edBm =
@@ -317,14 +383,18 @@ QWidget* TfrmRuZede::BuildTaperPanel() {
 QWidget* TfrmRuZede::BuildResultPanel() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pnlResults"));
+    ui.pnlResults = panel;
     panel->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(panel);
+    ui.resultGrid = grid;
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
 
     const auto addResult = [&](int row, QLabel*& caption, const char* captionName, QLabel*& value,
                                const char* valueName, QLabel*& unit, const char* unitName) {
         caption = MakeLabel(panel, captionName);
+        // On one line as long as the window is not at its narrowest in a long language.
+        caption->setWordWrap(true);
         value = MakeLabel(panel, valueName);
         unit = MakeLabel(panel, unitName);
         MakeProminent(value);
@@ -341,22 +411,138 @@ QWidget* TfrmRuZede::BuildResultPanel() {
 }
 
 QWidget* TfrmRuZede::BuildNotebook() {
-    auto* book = new QTabWidget(this);
+    auto* notebook = new QWidget(this);
+    notebook->setObjectName(QStringLiteral("pnlNotebook"));
+    notebook->setMinimumWidth(kMinimumNotebookWidth);
+    auto* layout = new QVBoxLayout(notebook);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildTabs());
+
+    // The pages' frame: its top line is the tabs' base line.
+    auto* pages = new TPaintBox(notebook);
+    pages->setObjectName(QStringLiteral("pnlPages"));
+    connect(pages, &TPaintBox::paint, pages, [pages](QPainter& painter) {
+        painter.fillRect(pages->rect(), Qt::white);
+        painter.setPen(kFrameLine);
+        const int right = pages->width() - 1;
+        const int bottom = pages->height() - 1;
+        painter.drawLine(0, 0, 0, bottom);
+        painter.drawLine(right, 0, right, bottom);
+        painter.drawLine(0, bottom, right, bottom);
+    });
+    auto* pagesLayout = new QVBoxLayout(pages);
+    pagesLayout->setContentsMargins(1, 0, 1, 1);
+    layout->addWidget(pages, 1);
+
+    auto* book = new QStackedWidget(pages);
     book->setObjectName(QStringLiteral("Book"));
     ui.Book = book;
+    pagesLayout->addWidget(book);
 
-    book->addTab(BuildFigurePage(book), QString());
+    book->addWidget(BuildFigurePage(book));
 
     ui.catalogPage = new CatalogPage(book);
     ui.catalogPage->setObjectName(QStringLiteral("pgCatalog"));
-    book->addTab(ui.catalogPage, QString());
+    book->addWidget(ui.catalogPage);
 
     ui.redHlep = new QTextBrowser(book);
     ui.redHlep->setObjectName(QStringLiteral("redHlep"));
-    book->addTab(ui.redHlep, QString());
-    return book;
+    ui.redHlep->setFrameShape(QFrame::NoFrame);
+    ui.redHlep->setReadOnly(true);
+    ui.redHlep->setOpenExternalLinks(true);
+    book->addWidget(ui.redHlep);
+    return notebook;
 }
 
+// After the texts changed and whenever the window's width changes: the caption column and the
+// selectors of the input form get the widths ChooseInputColumns gives for the room that the
+// notebook and the results leave. The caption columns of the inputs and of the taper panel line
+// up; a caption wider than its column wraps.
+void TfrmRuZede::FitLayoutToTexts() {
+    if (ui.inputGrid == nullptr || ui.pnlResults == nullptr) {
+        return; // still being built
+    }
+    const QFontMetrics metrics = ui.Label1->fontMetrics();
+    InputTextWidths texts;
+    QStringList captions;
+    for (const QLabel* caption :
+         {ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16, ui.ULabel5, ui.ULabel6,
+          ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
+        captions << caption->text();
+    }
+    // Both probe captions, so that a change of thread type does not move the columns.
+    for (const int type : {0, 1}) {
+        if (const ThreadTypeTraits* traits = ThreadTypeInfo(type)) {
+            captions << LangText(traits->optimalCaptionText)
+                     << LangText(traits->diameterCaptionText) + QStringLiteral(" (dD)");
+        }
+    }
+    int longestWord = 0;
+    for (const QString& caption : captions) {
+        // A label lays out its text a pixel or two wider than the plain advance.
+        texts.caption =
+            std::max(texts.caption, metrics.horizontalAdvance(caption) + kCaptionLayoutSlack);
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            longestWord = std::max(longestWord, metrics.horizontalAdvance(word));
+        }
+    }
+    // The given-quantity selector stands in the caption column; it shows its items whole.
+    texts.captionFloor =
+        std::max(longestWord, static_cast<ElidingComboBox*>(ui.cbVidVav)->widthForItems());
+
+    for (QComboBox* combo : {ui.cbType, ui.cbMaterial, ui.cbIzm, ui.cbThrMaterial}) {
+        const int whole = static_cast<ElidingComboBox*>(combo)->widthForItems();
+        texts.selectorAll = std::max(texts.selectorAll, whole);
+        if (combo != ui.cbThrMaterial) {
+            texts.selectorEssential = std::max(texts.selectorEssential, whole);
+        }
+    }
+    texts.selectorFloor = ui.cbType->minimumSizeHint().width();
+    int unitWidth = 0;
+    for (const QLabel* unit : {ui.Label6, ui.Label7, ui.Label8, ui.Label9, ui.Label21, ui.Label23,
+                               ui.ULabel4, ui.ULabel8}) {
+        unitWidth = std::max(unitWidth, unit->sizeHint().width());
+    }
+    const int gap = ui.inputGrid->horizontalSpacing();
+    texts.fields = std::max(kValueFieldWidth + gap + unitWidth + ui.lSign->width(),
+                            ui.edA1g->parentWidget()->sizeHint().width());
+
+    // The notebook and the results keep what they need with the result captions on one line;
+    // the rest is the form's.
+    int resultCaption = 0;
+    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3}) {
+        resultCaption = std::max(resultCaption,
+                                 metrics.horizontalAdvance(caption->text()) + kCaptionLayoutSlack);
+    }
+    int resultUnit = 0;
+    for (const QLabel* unit : {ui.Label27, ui.Label25, ui.Label26}) {
+        resultUnit = std::max(resultUnit, unit->sizeHint().width());
+    }
+    const QMargins resultMargins = ui.resultGrid->contentsMargins();
+    const int frame = 2 * ui.pnlResults->frameWidth();
+    const int resultsNeed = frame + resultMargins.left() + resultMargins.right() + resultCaption +
+                            2 * ui.resultGrid->horizontalSpacing() + kResultWidth + resultUnit;
+    const QMargins margins = ui.columns->contentsMargins();
+    const int rightNeed = std::max(kMinimumNotebookWidth, resultsNeed);
+    const int clientWidth = width() - 2 * kResizeStripWidth;
+    const int available =
+        clientWidth - margins.left() - margins.right() - ui.columns->spacing() - rightNeed;
+    const InputColumnWidths chosen = ChooseInputColumns(available, gap, texts);
+
+    ui.inputGrid->setColumnMinimumWidth(0, chosen.caption);
+    ui.taperGrid->setColumnMinimumWidth(0, chosen.caption);
+    for (QLabel* caption :
+         {ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16, ui.ULabel5, ui.ULabel6,
+          ui.lODN, ui.lDN, ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
+        caption->setMaximumWidth(chosen.caption);
+    }
+    for (QComboBox* combo : {ui.cbType, ui.cbMaterial, ui.cbThrMaterial, ui.cbIzm}) {
+        static_cast<ElidingComboBox*>(combo)->setPreferredWidth(chosen.selector);
+    }
+}
+
+// The window is at most as large as the work area, and never smaller than its minimum there.
 void TfrmRuZede::FitToDesktop() {
     QSize limit(kMinimumWidth, kMinimumHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -8,7 +8,9 @@
 #include "window/FlagGuard.h"
 
 #include <QEvent>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 namespace kthread {
 
@@ -53,6 +55,25 @@ void TfrmRuZede::RestorePlacement() {
         }
     }
     FPlacement.finishPlacing();
+    if (QWindow* handle = windowHandle()) {
+        handle->installEventFilter(this);
+    }
+}
+
+// Some window managers put the new window where it was asked to go without telling the window
+// system's client side, which then still has it where it was created: menus and drop-down lists
+// would open far from their buttons and a drag by the window system would jump. Once the window
+// is on the screen, its position is told again.
+void TfrmRuZede::ConfirmPlacedPosition() {
+    QWindow* handle = windowHandle();
+    if (handle == nullptr || FPositionConfirmed || !handle->isExposed()) {
+        return;
+    }
+    FPositionConfirmed = true;
+    handle->removeEventFilter(this);
+    if ((windowState() & kNotNormal) == 0 && handle->position() != pos()) {
+        handle->setPosition(pos());
+    }
 }
 
 void TfrmRuZede::TrackPlacement() {
@@ -85,6 +106,11 @@ void TfrmRuZede::moveEvent(QMoveEvent* event) {
 
 void TfrmRuZede::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // The frame's lines follow the size, so all of it is drawn again.
+    update();
+    if (event->size().width() != event->oldSize().width()) {
+        FitLayoutToTexts();
+    }
     ScheduleTrackPlacement();
 }
 
@@ -115,9 +141,13 @@ void TfrmRuZede::btnMinimizeClick() {
 
 void TfrmRuZede::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !FOwnStateChange) {
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    if (!FOwnStateChange) {
         FollowWindowManagerState(windowState());
     }
+    ShowCaptionButtons();
 }
 
 // The window manager maximises, restores and minimises the window on its own (title bar buttons,

@@ -1,16 +1,16 @@
-// Putting the texts of the active language on the controls. Captions that carry a symbol are
-// composed here ("Pitch (P)"); selector item lists are rebuilt with their index kept.
+// Putting the texts of the active language on the controls, after the help page has been loaded
+// with the language's help file. Captions that carry a symbol are composed here ("Pitch (P)");
+// selector item lists are rebuilt with their index kept.
 #include "window/TfrmRuZede.h"
 
 #include "lang/LanguageTable.h"
+#include "window/TPaintBox.h"
 #include "window/ThreadTables.h"
 #include "window/catalog/CatalogPage.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QToolButton>
 #include <algorithm>
 
@@ -77,6 +77,8 @@ QString TfrmRuZede::PitchDiamCaption() const {
 }
 
 void TfrmRuZede::ApplyLanguage() {
+    LoadHelpText();
+
     ReplaceItems(ui.cbType, {LangText(ExternalThread), LangText(InternalThread),
                              LangText(ExternalTaper), LangText(InternalTaper)});
     ui.Label1->setText(LangText(TypeOfThread));
@@ -116,23 +118,17 @@ void TfrmRuZede::ApplyLanguage() {
     ui.btnInfo->setToolTip(LangText(About));
     ui.btnLang->setToolTip(LangText(Language));
     ui.btnMM->setToolTip(QStringLiteral("mm / in."));
-    for (const auto& [page, text] : {std::pair{0, Figure}, {1, Catalog}, {2, Manual}}) {
-        ui.Book->setTabText(page, LangText(text));
-        ui.Book->setTabToolTip(page, LangText(text));
+    // A tab's caption is its hint.
+    for (const auto& [tab, text] :
+         {std::pair{ui.pbCtrl_0, Figure}, {ui.pbCtrl_1, Catalog}, {ui.pbCtrl_2, Manual}}) {
+        tab->setToolTip(LangText(text));
+        tab->update();
     }
     ui.catalogPage->setHints(LangText(NewRow), LangText(DeleteRow), LangText(Select));
     FErrorText = LangText(ErrorMessage);
 
-    // The caption columns of the inputs and of the taper panel line up.
-    int captionWidth = 0;
-    for (const QLabel* caption :
-         {ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16, ui.ULabel5, ui.ULabel6,
-          ui.lODN, ui.lDN, ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
-        captionWidth = std::max(captionWidth, caption->sizeHint().width());
-    }
-    captionWidth = std::max(captionWidth, ui.cbVidVav->sizeHint().width());
-    ui.inputGrid->setColumnMinimumWidth(0, captionWidth);
-    ui.taperGrid->setColumnMinimumWidth(0, captionWidth);
+    FitLayoutToTexts();
+
     RefreshBannerText();
 }
 

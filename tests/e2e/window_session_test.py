@@ -236,20 +236,41 @@ class XSession:
                 self.server.wait()
 
 
+FRAME_LINE = (94, 94, 94)
+
+
+def client_top(width, rows):
+    """The first pixel row inside the window's own frame, below its caption bar.
+
+    The window draws its frame: a caption bar on top, then a dark line across the window. The
+    middle of the caption bar is bare, so the first row below the top edge that is the frame
+    line's colour in the middle is that line.
+    """
+    middle = width // 2
+    for y in range(1, min(len(rows), 80)):
+        if rows[y][middle] == FRAME_LINE:
+            return y + 1
+    raise Failure("no caption bar found at the top of the window")
+
+
 def tool_button_centres(width, rows):
     """Centres of the tool bar's buttons, found from their icons in the window's picture.
 
-    The tool bar is the window's first row; its background is the colour at the right end of each
-    pixel row, where no button lies. The icons are the first things drawn below the top edge:
-    the band of TOOL_ICON_SIZE rows from there holds one cluster of drawn columns per button, and
-    a thin separator line that is left out.
+    The tool bar is the first row inside the frame; its background is the colour near the right
+    end of its pixel rows, inside the frame, where no button lies. The icons are the first things
+    drawn below the top of the client area: the band of TOOL_ICON_SIZE rows from there holds one
+    cluster of drawn columns per button, and a thin separator line that is left out.
     """
-    def drawn(row, x):
-        return sum(abs(a - b) for a, b in zip(row[x], row[width - 3])) > 60
+    inside = 8  # clear of the frame's strips and lines at either side
+    background_x = width - inside
 
-    left_half = range(2, width // 2)
-    top = next((y for y, row in enumerate(rows[:80]) if any(drawn(row, x) for x in left_half)),
-               None)
+    def drawn(row, x):
+        return sum(abs(a - b) for a, b in zip(row[x], row[background_x])) > 60
+
+    left_half = range(inside, width // 2)
+    start = client_top(width, rows)
+    top = next((y for y in range(start, min(len(rows), start + 80))
+                if any(drawn(rows[y], x) for x in left_half)), None)
     if top is None:
         raise Failure("no tool bar icons found at the top of the window")
     band = rows[top:top + TOOL_ICON_SIZE]

@@ -74,6 +74,30 @@ TEST_F(SettingsFileChoiceTest, SavableProgramFolderKeepsTheFileBesideTheProgram)
     EXPECT_FALSE(QFileInfo::exists(m_perUser)) << "nothing created elsewhere";
 }
 
+TEST_F(SettingsFileChoiceTest, FirstStartBesideTheProgramBeginsWithTheStarterFile) {
+    write(starter(), "[LANGUAGES]\r\n0=english_uk.lng;english.html\r\n");
+    const SettingsFileChoice choice = choose(true);
+    EXPECT_EQ(choice.path, besideProgram());
+    EXPECT_EQ(choice.copiedFrom, starter());
+    EXPECT_TRUE(choice.problem.isEmpty()) << choice.problem.toStdString();
+    EXPECT_EQ(read(besideProgram()), read(starter()));
+    // Once there, the file is the user's: a later start copies nothing over it.
+    write(besideProgram(), "[MAIN]\r\nLang=x\r\n");
+    EXPECT_TRUE(choose(true).copiedFrom.isEmpty());
+    EXPECT_EQ(read(besideProgram()), QByteArray("[MAIN]\r\nLang=x\r\n"));
+}
+
+TEST_F(SettingsFileChoiceTest, TheBuiltInStarterFileIsTheLastTemplate) {
+    const SettingsFileChoice choice =
+        ChooseSettingsFile(m_program, true, m_perUser,
+                           {besideProgram(), starter(), kBuiltInStarterSettings.toString()});
+    EXPECT_EQ(choice.copiedFrom, kBuiltInStarterSettings.toString());
+    const QByteArray written = read(besideProgram());
+    EXPECT_TRUE(written.contains("[LANGUAGES]")) << written.toStdString();
+    EXPECT_TRUE(written.contains("[DIAM_N]")) << written.toStdString();
+    EXPECT_TRUE(written.contains("[DIAM_S]")) << written.toStdString();
+}
+
 TEST_F(SettingsFileChoiceTest, ReadOnlyProgramFolderStartsFromTheCatalogueBesideIt) {
     write(besideProgram(), "[DIAM_N]\r\nCOUNT=1\r\nD1=0.866\r\n");
     write(starter(), "[DIAM_N]\r\nCOUNT=0\r\n");

@@ -273,8 +273,10 @@ private slots:
                 w.window().btnMaximizeClick();
                 break;
             case Maximise::WindowManagerStateLate:
-                // The maximised bounds arrive on their own, the state in a later round.
-                platformWindow->setGeometry(kWorkArea.adjusted(2, 2, -2, -2));
+                // The maximised bounds arrive on their own, the state in a later round: the work
+                // area less the frame the platform draws (none for the borderless window).
+                platformWindow->setGeometry(
+                    kWorkArea.marginsRemoved(platformWindow->frameMargins()));
                 Settle();
                 [[fallthrough]];
             case Maximise::WindowManager:

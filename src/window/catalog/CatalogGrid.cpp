@@ -19,7 +19,8 @@ CatalogGrid::CatalogGrid(QWidget* parent)
     setTabKeyNavigation(true);
     setShowGrid(true);
     setWordWrap(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The millimetre and inch columns share the grid's width.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->hide();
 }

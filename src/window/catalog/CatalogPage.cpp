@@ -17,9 +17,6 @@ namespace kthread {
 
 namespace {
 
-constexpr int kMillimetreColumnWidth = 107;
-constexpr int kInchColumnWidth = 109;
-
 QToolButton* MakeToolButton(QToolBar* toolBar, const QString& objectName, const QIcon& icon,
                             const QString& hint) {
     auto* button = new QToolButton(toolBar);
@@ -93,8 +90,6 @@ void CatalogPage::bind(ProbeCatalogModel* model) {
     }
     m_model = model;
     setGridModel(model);
-    m_grid->horizontalHeader()->resizeSection(ProbeCatalogModel::ColumnMM, kMillimetreColumnWidth);
-    m_grid->horizontalHeader()->resizeSection(ProbeCatalogModel::ColumnInch, kInchColumnWidth);
     connect(model, &ProbeCatalogModel::modelReset, this, [this] { setCurrentRow(-1); });
     connect(model, &ProbeCatalogModel::rowsRemoved, this, &CatalogPage::selectCurrentRow);
     connect(model, &QObject::destroyed, this, [this] { m_model = nullptr; });
