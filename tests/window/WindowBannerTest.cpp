@@ -88,8 +88,11 @@ private:
     QTimer* m_timer;
 };
 
+// Makes the strip `width` pixels wide: the window is wider by its frame's sizing strips.
 void Widen(WindowUnderTest& w, int width) {
-    w.window().resize(width, w.window().height());
+    const auto* box = w.window().findChild<QWidget*>(QStringLiteral("pbBanner"));
+    const int frame = box != nullptr ? w.window().width() - box->width() : 0;
+    w.window().resize(width + frame, w.window().height());
     QApplication::processEvents();
 }
 
@@ -145,8 +148,13 @@ private slots:
         QCOMPARE(timer->interval(), 20);
         Strip strip(w);
         QCOMPARE(strip.shown().height(), 60);
-        // Along the bottom of the window, across its whole width.
-        QCOMPARE(strip.placeInWindow(), QRect(0, w.window().height() - 60, w.window().width(), 60));
+        // Along the bottom of the client area, across its whole width (inside the frame's
+        // sizing strips).
+        const auto* client = w.window().findChild<QWidget*>(QStringLiteral("pnlClientRect"));
+        QVERIFY(client != nullptr);
+        const QRect inside(client->mapTo(&w.window(), QPoint(0, 0)), client->size());
+        QCOMPARE(strip.placeInWindow(),
+                 QRect(inside.left(), inside.bottom() - 59, inside.width(), 60));
         QVERIFY(ShowsBanner(strip.shown(), 1, "B_L_1"));
     }
 

@@ -39,6 +39,21 @@ QPoint InWindow(WindowUnderTest& w, const QWidget* widget, QPoint point) {
     return widget->mapTo(&w.window(), point);
 }
 
+// A point of the client panel with no control under it (between the columns and the banner
+// strip, or beside the tool bar): such a bare area drags the window.
+QPoint BarePoint(WindowUnderTest& w) {
+    auto* client = Child<QWidget>(w, "pnlClientRect");
+    for (int y = client->height() - 1; y >= 0; --y) {
+        for (int x = 2; x < client->width(); x += 7) {
+            if (client->childAt(x, y) == nullptr) {
+                return {x, y};
+            }
+        }
+    }
+    QTest::qFail("the client panel has no bare area", __FILE__, __LINE__);
+    return {};
+}
+
 } // namespace
 
 class WindowFrameTest : public QObject {
@@ -130,8 +145,10 @@ private slots:
         // The caption bar and bare panels drag; controls are left to themselves.
         QCOMPARE(w.window().HitTest(QPoint(width / 2, 1)), FrameHit::Caption);
         auto* client = Child<QWidget>(w, "pnlClientRect");
-        QCOMPARE(w.window().HitTest(InWindow(w, client, QPoint(30, client->height() - 3))),
-                 FrameHit::Caption);
+        const QPoint bare = BarePoint(w);
+        QCOMPARE(w.window().HitTest(InWindow(w, client, bare)), FrameHit::Caption);
+        auto* banner = Child<QWidget>(w, "pbBanner");
+        QCOMPARE(w.window().HitTest(InWindow(w, banner, QPoint(30, 30))), FrameHit::Client);
         auto* pitch = w.edit("edStapka");
         QCOMPARE(w.window().HitTest(InWindow(w, pitch, pitch->rect().center())), FrameHit::Client);
         auto* caption = w.label("Label1");
@@ -140,8 +157,7 @@ private slots:
         w.window().btnMaximizeClick();
         Settle();
         QCOMPARE(w.window().HitTest(QPoint(1, w.window().height() - 1)), FrameHit::Client);
-        QCOMPARE(w.window().HitTest(InWindow(w, client, QPoint(30, client->height() - 3))),
-                 FrameHit::Client);
+        QCOMPARE(w.window().HitTest(InWindow(w, client, bare)), FrameHit::Client);
     }
 
     void draggingTheCaptionBarMovesTheWindow() {
@@ -171,7 +187,7 @@ private slots:
         Settle();
         const QPoint start = w.window().pos();
         auto* client = Child<QWidget>(w, "pnlClientRect");
-        const QPoint press(30, client->height() - 3);
+        const QPoint press = BarePoint(w);
         QTest::mousePress(client, Qt::LeftButton, {}, press);
         QTest::mouseMove(client, press + QPoint(-15, 12));
         QTest::mouseRelease(client, Qt::LeftButton, {}, press);
