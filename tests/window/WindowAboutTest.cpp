@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -81,7 +82,13 @@ private slots:
         const QStringList lines = Child(splash, "Label3")->text().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("Kalvo Thread - PD"));
-        QCOMPARE(lines[1], QStringLiteral("Version " KTHREAD_VERSION));
+        // The same version as the command-line calculator reports.
+        QProcess calc;
+        calc.start(QStringLiteral(KTHREAD_CALC_PATH), {QStringLiteral("--version")});
+        QVERIFY(calc.waitForFinished(10000));
+        const QString calcVersion = QString::fromUtf8(calc.readAllStandardOutput()).trimmed();
+        QVERIFY(!calcVersion.isEmpty());
+        QCOMPARE(lines[1], QStringLiteral("Version ") + calcVersion);
         QCOMPARE(lines[2], QLatin1String(kthread::product::kMakerName));
         QCOMPARE(Child(splash, "Label2")->text().count(QLatin1Char('\n')), 1);
         QCOMPARE(Child(splash, "XLabel1")->text(), QLatin1String(kthread::product::kMakerEmail));
