@@ -131,6 +131,7 @@ private:
     void LangItemClick(TUPopupMenuExtItem* item);
     int MakeFlagImage(const QString& flag);
     void LoadHelpText();
+    void FlushPendingHelpText();
 
     // Language texts.
     void FillMethodItems(int typeIndex);
@@ -260,6 +261,9 @@ private:
     bool FInchMode = false;
     bool TaperSyncBusy = false;
     bool FShownOnce = false;
+    bool FFirstFramePainted = false;
+    // The current language's help text waits for the first frame.
+    bool FHelpLoadPending = false;
     bool FCataloguesOpen = false;
 
     std::int32_t FCarriedLang = settings::kCarriedLanguageDefault;

@@ -18,6 +18,7 @@ namespace kthread {
 namespace {
 
 constexpr int kCatalogPage = 1;
+constexpr int kHelpPage = 2;
 constexpr int kSelectInchDecimals = 5;
 constexpr int kSelectMMDecimals = 4;
 
@@ -67,6 +68,10 @@ void TfrmRuZede::BindCatalogue() {
 void TfrmRuZede::BookPageChanged(int page) {
     if (page == kCatalogPage) {
         BindCatalogue();
+    }
+    if (page == kHelpPage && FHelpLoadPending) {
+        FFirstFramePainted = true;
+        LoadHelpText();
     }
 }
 

@@ -134,6 +134,18 @@ void TfrmRuZede::paintEvent(QPaintEvent* /*event*/) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(kInnerLineInset, kCaptionBarHeight, width() - 2 * kInnerLineInset - 1,
                            height() - kCaptionBarHeight - kInnerLineInset - 1));
+    if (!FFirstFramePainted) {
+        FFirstFramePainted = true;
+        // The help text of the start language, once this first frame is on the screen.
+        QMetaObject::invokeMethod(
+            this, [this] { FlushPendingHelpText(); }, Qt::QueuedConnection);
+    }
+}
+
+void TfrmRuZede::FlushPendingHelpText() {
+    if (FHelpLoadPending) {
+        LoadHelpText();
+    }
 }
 
 bool TfrmRuZede::OnChildControl(QPoint point) const {

@@ -87,6 +87,11 @@ void TfrmRuZede::LangItemClick(TUPopupMenuExtItem* item) {
     ApplyLanguage();
 
     IniFile settings(SettingsFilePath());
+    // The start language is usually the stored one: nothing to write then.
+    if (settings.readString(settings::kChosenLanguageSection, settings::kChosenLanguageKey) ==
+        path) {
+        return;
+    }
     if (!settings.writeString(settings::kChosenLanguageSection, settings::kChosenLanguageKey,
                               path)) {
         // At start the window has already said that settings cannot be saved.
@@ -106,6 +111,13 @@ int TfrmRuZede::MakeFlagImage(const QString& flag) {
 // The help file of the current language, read afresh at every language change. Without one,
 // or when it cannot be read, the page stays empty; the reason shows greyed on the empty page.
 void TfrmRuZede::LoadHelpText() {
+    // Reading a manual takes longer than building the rest of the window: before the first frame
+    // is on the screen it waits until then (see paintEvent); afterwards it happens at once.
+    if (!FFirstFramePainted) {
+        FHelpLoadPending = true;
+        return;
+    }
+    FHelpLoadPending = false;
     QTextDocument* document = ui.redHlep->document();
     const QString folder = LanguagesFolder();
     ui.redHlep->setSearchPaths({folder});
