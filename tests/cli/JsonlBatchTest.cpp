@@ -394,15 +394,16 @@ TEST_P(JsonReaders, FastReaderAgreesWithTheFullReader) {
     const ReaderCase& row = GetParam();
     TPitchDiamData fast{};
     TPitchDiamData full{};
-    const bool fastTook = ReadFlatJsonRecord(row.line, fast);
-    const bool fullTook = !ReadJsonRecordFully(row.line, full).has_value();
+    LineExtras extras;
+    const bool fastTook = ReadFlatJsonRecord(row.line, fast, extras);
+    const bool fullTook = !ReadJsonRecordFully(row.line, full, extras).has_value();
     EXPECT_EQ(fastTook, row.fastPath);
     if (fastTook) {
         ASSERT_TRUE(fullTook);
         ExpectSameBits(full, fast);
     }
     TPitchDiamData combined{};
-    EXPECT_EQ(!ReadJsonRecord(row.line, combined).has_value(), fullTook);
+    EXPECT_EQ(!ReadJsonRecord(row.line, combined, extras).has_value(), fullTook);
     if (fullTook) {
         ExpectSameBits(full, combined);
     }
