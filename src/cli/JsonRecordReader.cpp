@@ -238,9 +238,21 @@ const char* ReadPlainString(const char* p, const char* end, std::string& value) 
     return p + 1;
 }
 
-// Reads the value of an extra key at p; returns the position after it or nullptr.
-const char* ReadExtraValue(const char* p, const char* end, ExtraKey key, LineExtras& extras) {
-    if (key == ExtraKey::Designation) {
+// Reads the member of an extra key at p, just after its name; returns the position after the
+// value or nullptr. Kept out of ReadMember, which the usual line runs through for every field.
+const char* ReadExtraMember(const char* p, const char* end, std::string_view name,
+                            LineExtras& extras) {
+    const auto key = FindExtraKey(name);
+    if (!key || (extras.keys & ExtraBit(*key)) != 0) {
+        return nullptr;
+    }
+    extras.keys |= ExtraBit(*key);
+    p = SkipBlanks(p, end);
+    if (p == end || *p != ':') {
+        return nullptr;
+    }
+    p = SkipBlanks(p + 1, end);
+    if (*key == ExtraKey::Designation) {
         return ReadPlainString(p, end, extras.designation);
     }
     std::size_t length = 0;
@@ -249,12 +261,14 @@ const char* ReadExtraValue(const char* p, const char* end, ExtraKey key, LineExt
     if (!reading.ok()) {
         return nullptr;
     }
-    extras.u[static_cast<std::size_t>(QuantityOf(key))] = reading.value;
+    extras.u[static_cast<std::size_t>(QuantityOf(*key))] = reading.value;
     return p + length;
 }
 
 // Reads "key": value at p and stores it; returns the position after the value or nullptr.
-const char* ReadMember(const char* p, const char* end, TPitchDiamData& record, LineExtras& extras) {
+// `seen` collects the record's fields.
+const char* ReadMember(const char* p, const char* end, TPitchDiamData& record, std::uint32_t& seen,
+                       LineExtras& extras) {
     if (p == end || *p != '"') {
         return nullptr;
     }
@@ -271,27 +285,18 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record, L
     }
     const std::string_view name(keyStart, static_cast<std::size_t>(p - keyStart));
     const auto index = FindField(name);
-    std::optional<ExtraKey> extra;
-    if (index) {
-        if ((extras.fieldsGiven & (1U << *index)) != 0) {
-            return nullptr;
-        }
-        extras.fieldsGiven |= 1U << *index;
-    } else {
-        extra = FindExtraKey(name);
-        if (!extra || (extras.keys & ExtraBit(*extra)) != 0) {
-            return nullptr;
-        }
-        extras.keys |= ExtraBit(*extra);
+    if (!index) {
+        return ReadExtraMember(p + 1, end, name, extras);
     }
+    if ((seen & (1U << *index)) != 0) {
+        return nullptr;
+    }
+    seen |= 1U << *index;
     p = SkipBlanks(p + 1, end);
     if (p == end || *p != ':') {
         return nullptr;
     }
     p = SkipBlanks(p + 1, end);
-    if (extra) {
-        return ReadExtraValue(p, end, *extra, extras);
-    }
     std::size_t length = 0;
     const NumberReading reading =
         ReadNumberPrefix(std::string_view(p, static_cast<std::size_t>(end - p)), length);
@@ -314,6 +319,7 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record, L
 bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record, LineExtras& extras) {
     extras.keys = 0;
     extras.fieldsGiven = 0;
+    std::uint32_t seen = 0;
     const char* end = text.data() + text.size();
     const char* p = SkipBlanks(text.data(), end);
     if (p == end || *p != '{') {
@@ -324,7 +330,7 @@ bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record, LineExtra
         return SkipBlanks(p + 1, end) == end;
     }
     while (true) {
-        p = ReadMember(p, end, record, extras);
+        p = ReadMember(p, end, record, seen, extras);
         if (p == nullptr) {
             return false;
         }
@@ -333,6 +339,7 @@ bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record, LineExtra
             return false;
         }
         if (*p == '}') {
+            extras.fieldsGiven = seen;
             return SkipBlanks(p + 1, end) == end;
         }
         if (*p != ',') {
