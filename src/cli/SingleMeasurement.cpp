@@ -92,7 +92,7 @@ SingleAnswer AnswerSingleMeasurement(const SingleMeasurement& m) {
                 return answer;
             }
             budget = result.budget;
-            const std::vector<ResultLine> more = UncertaintyLines(*budget, m.inch);
+            const std::vector<ResultLine> more = UncertaintyLines(*budget, input, m.inch);
             lines.insert(lines.end(), more.begin(), more.end());
             if (!budget->nearLinear) {
                 answer.notes.push_back(

@@ -104,11 +104,13 @@ std::string Aligned(const std::vector<std::array<std::string, kColumns>>& rows) 
 
 } // namespace
 
-std::vector<ResultLine> UncertaintyLines(const uncertainty::UncertaintyBudget& budget, bool inch) {
+std::vector<ResultLine> UncertaintyLines(const uncertainty::UncertaintyBudget& budget,
+                                         const TPitchDiamData& record, bool inch) {
+    const std::string of = " (" + ResultName(budget, record) + ")";
     return {
-        {"Expanded uncertainty U", FormatLength(budget.expandedUncertainty, inch)},
+        {"Expanded uncertainty U" + of, FormatLength(budget.expandedUncertainty, inch)},
         {"Coverage factor k", FormatGeneral(budget.coverageFactor, 4)},
-        {"Combined standard uncertainty u_c", FormatLength(budget.combinedUncertainty, inch)},
+        {"Combined standard uncertainty u_c" + of, FormatLength(budget.combinedUncertainty, inch)},
     };
 }
 

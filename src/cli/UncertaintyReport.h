@@ -12,9 +12,10 @@
 
 namespace kthread::cli {
 
-// "Expanded uncertainty U", "Coverage factor k", "Combined standard uncertainty u_c"; lengths
-// as the results are (FormatLength).
-std::vector<ResultLine> UncertaintyLines(const uncertainty::UncertaintyBudget& budget, bool inch);
+// "Expanded uncertainty U (d2)", "Coverage factor k", "Combined standard uncertainty u_c (d2)"
+// (M instead of d2 when the pitch diameter was given); lengths as the results are.
+std::vector<ResultLine> UncertaintyLines(const uncertainty::UncertaintyBudget& budget,
+                                         const TPitchDiamData& record, bool inch);
 
 // The budget table of `record` (the measurement the budget belongs to, for the names of the
 // given value and of the result). Inputs in the units of the options (mm or in, degrees, N,
