@@ -153,7 +153,7 @@ TEST(JsonlBatch, ReportsTheEnginesVerdictAndFieldsInRecordOrder) {
     const json ordered = json::parse(text, nullptr, true, false);
     std::size_t position = 0;
     for (const FieldInfo& field : RecordFields()) {
-        const std::size_t at = text.find("\"" + std::string(field.name) + "\"");
+        const std::size_t at = text.find(std::string(1, '"').append(field.name).append(1, '"'));
         ASSERT_NE(at, std::string::npos) << field.name;
         EXPECT_GT(at, position) << field.name << " out of order";
         position = at;
