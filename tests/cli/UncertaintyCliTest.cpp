@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <regex>
 
 namespace kthread::cli {
 namespace {
@@ -113,17 +112,27 @@ struct BudgetRowText {
     double share = 0;
 };
 
-// The rows of the budget table by input name; columns are two or more blanks apart.
+// The cells of a table line: texts two or more blanks apart (a single blank is inside a cell).
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t at = line.find_first_not_of(' ');
+    while (at != std::string::npos) {
+        std::size_t gap = line.find("  ", at);
+        cells.push_back(line.substr(at, gap == std::string::npos ? gap : gap - at));
+        at = gap == std::string::npos ? gap : line.find_first_not_of(' ', gap);
+    }
+    return cells;
+}
+
+// The rows of the budget table by input name.
 std::map<std::string, BudgetRowText> BudgetRows(const std::string& text) {
     std::map<std::string, BudgetRowText> rows;
     const std::vector<std::string> lines = Lines(text);
     auto header = std::find_if(lines.begin(), lines.end(),
                                [](const std::string& l) { return l.starts_with("Input  "); });
     EXPECT_NE(header, lines.end()) << text;
-    const std::regex gap(" {2,}");
     for (auto it = header == lines.end() ? header : header + 1; it != lines.end(); ++it) {
-        std::vector<std::string> cells(std::sregex_token_iterator(it->begin(), it->end(), gap, -1),
-                                       std::sregex_token_iterator());
+        const std::vector<std::string> cells = Cells(*it);
         EXPECT_EQ(cells.size(), 8U) << *it;
         if (cells.size() == 8) {
             rows[cells[0]] = {std::stod(cells[1]),
