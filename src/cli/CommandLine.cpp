@@ -91,7 +91,7 @@ CLI::Validator UncertaintyValidator() {
             std::string error;
             return ParseUncertaintyText(text, {}, 1, &error) ? std::string() : error;
         },
-        "VALUE[:FORM]");
+        "");
 }
 
 int RunSingle(const SingleMeasurement& measurement) {
@@ -273,6 +273,7 @@ int RunCommandLine(int argc, const char* const* argv) {
                    option.name, typed.uncertainties[i],
                    std::string("Uncertainty of ") + option.what + "; default " +
                        UncertaintyText(defaults[quantity], UncertaintyOptionScale(quantity, false)))
+                ->type_name("VALUE[:FORM]")
                 ->check(UncertaintyValidator())
                 ->needs(uncertaintyFlag),
             kUncertainty);

@@ -25,7 +25,7 @@ constexpr std::array<UncertaintyOption, uncertainty::kInputQuantityCount> kUncer
     {"--u-probe", "the probe diameter (mm, or in with --inch)"},
     {"--u-pitch", "the pitch (mm, or in with --inch)"},
     {"--u-flank", "the first flank angle (degrees)"},
-    {"--u-flank2", "the second flank angle (degrees; default: --u-flank)"},
+    {"--u-flank2", "the second flank angle (degrees) when not that of --u-flank"},
     {"--u-force", "the measuring force (N)"},
     {"--u-modulus", "the thread material's modulus (GPa)"},
     {"--u-part-temp", "the part's temperature about 20 degC (K)"},
