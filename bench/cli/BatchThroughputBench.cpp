@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <iterator>
+#include <string>
+
 namespace kthread::cli::bench {
 namespace {
 
@@ -32,12 +35,13 @@ BENCHMARK(BM_Engine)->Unit(benchmark::kMillisecond);
 
 void BM_JsonRead(benchmark::State& state) {
     const std::string text = AsJsonLines(Records());
+    LineExtras extras;
     for (auto _ : state) {
         std::string_view rest = text;
         while (!rest.empty()) {
             const std::size_t end = rest.find('\n');
             TPitchDiamData record{};
-            benchmark::DoNotOptimize(ReadJsonRecord(rest.substr(0, end), record));
+            benchmark::DoNotOptimize(ReadJsonRecord(rest.substr(0, end), record, extras));
             rest.remove_prefix(end + 1);
         }
     }
@@ -71,19 +75,56 @@ void BM_CsvWrite(benchmark::State& state) {
 }
 BENCHMARK(BM_CsvWrite)->Unit(benchmark::kMillisecond);
 
-template <typename Batch> void RunWholeBatch(benchmark::State& state, const std::string& text) {
+template <typename Batch>
+void RunWholeBatch(benchmark::State& state, const std::string& text,
+                   std::size_t records = kRecords) {
     std::string out;
     for (auto _ : state) {
         Batch batch;
         out.clear();
         const BatchResult result = RunBatchOnText(batch, text, out);
-        if (result.summary.records != kRecords) {
+        if (result.summary.records != records) {
             state.SkipWithError("records were lost");
         }
         benchmark::DoNotOptimize(out.data());
     }
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * records));
 }
+
+// Measured bolts, nuts and lead screws with their designation: M over best-size wires given.
+std::string DesignatedLines(std::size_t count, const std::string& extra) {
+    struct Part {
+        const char* designation;
+        double probe;
+        double sizeOver;
+    };
+    constexpr Part kParts[] = {{"M10x1.5-6g", 0.866, 10.25},
+                               {"1/2-13 UNC-2A", 1.1, 13.2},
+                               {"Tr 24x5-7e", 2.6, 24.5},
+                               {"M24x2-6H", 1.157, 23.8}};
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Part& part = kParts[i % std::size(kParts)];
+        text += "{\"GivenQty\": 1, \"ProbeDiam\": " + std::to_string(part.probe) +
+                ", \"SizeOver\": " + std::to_string(part.sizeOver + 0.001 * (i % 50)) +
+                ", \"Designation\": \"" + part.designation + "\"" + extra + "}\n";
+    }
+    return text;
+}
+
+void BM_JsonlBatchWithDesignation(benchmark::State& state) {
+    RunWholeBatch<JsonlBatch>(state, DesignatedLines(kRecords, ""));
+}
+BENCHMARK(BM_JsonlBatchWithDesignation)->Unit(benchmark::kMillisecond);
+
+// The budget costs some fifty solver calls per line: fewer lines.
+constexpr std::size_t kBudgetRecords = 1000;
+
+void BM_JsonlBatchWithUncertainty(benchmark::State& state) {
+    RunWholeBatch<JsonlBatch>(state, DesignatedLines(kBudgetRecords, R"(, "uGiven": 0.0005)"),
+                              kBudgetRecords);
+}
+BENCHMARK(BM_JsonlBatchWithUncertainty)->Unit(benchmark::kMillisecond);
 
 void BM_JsonlBatch(benchmark::State& state) {
     RunWholeBatch<JsonlBatch>(state, AsJsonLines(Records()));

@@ -32,14 +32,29 @@ void Require(bool condition) {
 
 void CheckReadersAgree(std::string_view line) {
     TPitchDiamData fast{};
-    if (!ReadFlatJsonRecord(line, fast)) {
+    LineExtras fastExtras;
+    if (!ReadFlatJsonRecord(line, fast, fastExtras)) {
         return;
     }
     TPitchDiamData full{};
-    Require(!ReadJsonRecordFully(line, full).has_value());
+    LineExtras fullExtras;
+    Require(!ReadJsonRecordFully(line, full, fullExtras).has_value());
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         Require(std::bit_cast<std::uint64_t>(FieldValue(fast, i)) ==
                 std::bit_cast<std::uint64_t>(FieldValue(full, i)));
+    }
+    Require(fastExtras.keys == fullExtras.keys);
+    Require(fastExtras.fieldsGiven == fullExtras.fieldsGiven);
+    if (fastExtras.HasDesignation()) {
+        Require(fastExtras.designation == fullExtras.designation);
+    }
+    for (std::size_t k = 1; k < kExtraKeyCount; ++k) {
+        const auto key = static_cast<ExtraKey>(k);
+        if ((fastExtras.keys & ExtraBit(key)) != 0) {
+            const auto q = static_cast<std::size_t>(QuantityOf(key));
+            Require(std::bit_cast<std::uint64_t>(fastExtras.u[q]) ==
+                    std::bit_cast<std::uint64_t>(fullExtras.u[q]));
+        }
     }
 }
 

@@ -52,14 +52,20 @@ std::string_view SyntaxReasonFor(std::string_view libraryMessage) {
 // costs no document tree.
 class RecordSaxHandler {
 public:
-    RecordSaxHandler(std::string_view text, TPitchDiamData& record)
-        : text_(text), record_(record) {}
+    RecordSaxHandler(std::string_view text, TPitchDiamData& record, LineExtras& extras)
+        : text_(text), record_(record), extras_(extras) {}
 
     const std::string& error() const { return error_; }
 
     bool null() { return Unexpected("null"); }
     bool boolean(bool value) { return Unexpected(value ? "true" : "false"); }
-    bool string(std::string& value) { return Unexpected("a string " + QuoteInput(value)); }
+    bool string(std::string& value) {
+        if (depth_ > 0 && IsDesignation()) {
+            extras_.designation = std::move(value);
+            return true;
+        }
+        return Unexpected("a string " + QuoteInput(value));
+    }
     bool binary(json::binary_t& /*value*/) { return Unexpected("binary data"); }
 
     bool number_integer(json::number_integer_t value) {
@@ -93,17 +99,25 @@ public:
     bool end_array() { return true; }
 
     bool key(std::string& name) {
-        const auto index = FindField(name);
-        if (!index) {
-            return Fail("unknown key " + QuoteInput(name));
+        if (const auto index = FindField(name)) {
+            const std::uint32_t bit = 1U << *index;
+            if ((extras_.fieldsGiven & bit) != 0) {
+                return Fail("duplicate key " + QuoteInput(name));
+            }
+            extras_.fieldsGiven |= bit;
+            key_ = *index;
+            return true;
         }
-        const std::uint32_t bit = 1U << *index;
-        if ((seen_ & bit) != 0) {
-            return Fail("duplicate key " + QuoteInput(name));
+        if (const auto extra = FindExtraKey(name)) {
+            const ExtraKeySet bit = ExtraBit(*extra);
+            if ((extras_.keys & bit) != 0) {
+                return Fail("duplicate key " + QuoteInput(name));
+            }
+            extras_.keys |= bit;
+            key_ = kFieldCount + static_cast<std::size_t>(*extra);
+            return true;
         }
-        seen_ |= bit;
-        field_ = *index;
-        return true;
+        return Fail("unknown key " + QuoteInput(name));
     }
 
     // `position` counts bytes from 1 up to the one where reading failed (one past the end when
@@ -123,11 +137,26 @@ public:
     }
 
 private:
+    // The current key: a record field below kFieldCount, an extra key above.
+    bool IsExtra() const { return key_ >= kFieldCount; }
+    ExtraKey Extra() const { return static_cast<ExtraKey>(key_ - kFieldCount); }
+    bool IsDesignation() const { return IsExtra() && Extra() == ExtraKey::Designation; }
+    std::string KeyName() const {
+        return std::string(IsExtra() ? ExtraKeyName(Extra()) : RecordFields()[key_].name);
+    }
+
     template <typename ShowFn> bool Number(double value, ShowFn show) {
         if (depth_ == 0) {
             return Unexpected("a number");
         }
-        const FieldInfo& field = RecordFields()[field_];
+        if (IsExtra()) {
+            if (IsDesignation()) {
+                return Fail(KeyName() + ": must be a text, got " + show());
+            }
+            extras_.u[static_cast<std::size_t>(QuantityOf(Extra()))] = value;
+            return true;
+        }
+        const FieldInfo& field = RecordFields()[key_];
         if (field.kind == FieldKind::Number) {
             record_.*field.number = value;
             return true;
@@ -145,19 +174,20 @@ private:
         if (depth_ == 0) {
             return Unexpected("a number");
         }
-        return Fail(std::string(RecordFields()[field_].name) + ": " +
-                    DescribeNumberProblem(problem, text));
+        return Fail(KeyName() + ": " + DescribeNumberProblem(problem, text));
     }
 
     bool Unexpected(const std::string& what) {
         if (depth_ == 0) {
             return Fail("expected a JSON object, got " + what);
         }
-        const FieldInfo& field = RecordFields()[field_];
-        const char* expected = field.kind == FieldKind::Selector
-                                   ? ": must be a whole number from 0 to 255, got "
-                                   : ": must be a number, got ";
-        return Fail(std::string(field.name) + expected + what);
+        const char* expected = ": must be a number, got ";
+        if (IsDesignation()) {
+            expected = ": must be a text, got ";
+        } else if (!IsExtra() && RecordFields()[key_].kind == FieldKind::Selector) {
+            expected = ": must be a whole number from 0 to 255, got ";
+        }
+        return Fail(KeyName() + expected + what);
     }
 
     bool Fail(std::string message) {
@@ -170,10 +200,10 @@ private:
 
     std::string_view text_;
     TPitchDiamData& record_;
+    LineExtras& extras_;
     std::string error_;
     int depth_ = 0;
-    std::size_t field_ = 0;
-    std::uint32_t seen_ = 0;
+    std::size_t key_ = 0;
 };
 
 bool IsJsonBlank(char c) {
@@ -187,9 +217,58 @@ const char* SkipBlanks(const char* p, const char* end) {
     return p;
 }
 
-// Reads "key": number at p and stores it; returns the position after the number or nullptr.
-const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
-                       std::uint32_t& seen) {
+// Reads a Designation's string at p, printable ASCII without escapes (anything else is left to
+// the full reader, which also checks UTF-8); returns the position after it or nullptr.
+const char* ReadPlainString(const char* p, const char* end, std::string& value) {
+    if (p == end || *p != '"') {
+        return nullptr;
+    }
+    const char* start = ++p;
+    while (p != end && *p != '"') {
+        if (*p == '\\' || static_cast<unsigned char>(*p) < 0x20 ||
+            static_cast<unsigned char>(*p) > 0x7E) {
+            return nullptr;
+        }
+        ++p;
+    }
+    if (p == end) {
+        return nullptr;
+    }
+    value.assign(start, p);
+    return p + 1;
+}
+
+// Reads the member of an extra key at p, just after its name; returns the position after the
+// value or nullptr. Kept out of ReadMember, which the usual line runs through for every field.
+const char* ReadExtraMember(const char* p, const char* end, std::string_view name,
+                            LineExtras& extras) {
+    const auto key = FindExtraKey(name);
+    if (!key || (extras.keys & ExtraBit(*key)) != 0) {
+        return nullptr;
+    }
+    extras.keys |= ExtraBit(*key);
+    p = SkipBlanks(p, end);
+    if (p == end || *p != ':') {
+        return nullptr;
+    }
+    p = SkipBlanks(p + 1, end);
+    if (*key == ExtraKey::Designation) {
+        return ReadPlainString(p, end, extras.designation);
+    }
+    std::size_t length = 0;
+    const NumberReading reading =
+        ReadNumberPrefix(std::string_view(p, static_cast<std::size_t>(end - p)), length);
+    if (!reading.ok()) {
+        return nullptr;
+    }
+    extras.u[static_cast<std::size_t>(QuantityOf(*key))] = reading.value;
+    return p + length;
+}
+
+// Reads "key": value at p and stores it; returns the position after the value or nullptr.
+// `seen` collects the record's fields.
+const char* ReadMember(const char* p, const char* end, TPitchDiamData& record, std::uint32_t& seen,
+                       LineExtras& extras) {
     if (p == end || *p != '"') {
         return nullptr;
     }
@@ -204,9 +283,12 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
     if (p == end) {
         return nullptr;
     }
-    const auto index =
-        FindField(std::string_view(keyStart, static_cast<std::size_t>(p - keyStart)));
-    if (!index || (seen & (1U << *index)) != 0) {
+    const std::string_view name(keyStart, static_cast<std::size_t>(p - keyStart));
+    const auto index = FindField(name);
+    if (!index) {
+        return ReadExtraMember(p + 1, end, name, extras);
+    }
+    if ((seen & (1U << *index)) != 0) {
         return nullptr;
     }
     seen |= 1U << *index;
@@ -234,19 +316,21 @@ const char* ReadMember(const char* p, const char* end, TPitchDiamData& record,
 
 } // namespace
 
-bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record) {
+bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record, LineExtras& extras) {
+    extras.keys = 0;
+    extras.fieldsGiven = 0;
+    std::uint32_t seen = 0;
     const char* end = text.data() + text.size();
     const char* p = SkipBlanks(text.data(), end);
     if (p == end || *p != '{') {
         return false;
     }
     p = SkipBlanks(p + 1, end);
-    std::uint32_t seen = 0;
     if (p != end && *p == '}') {
         return SkipBlanks(p + 1, end) == end;
     }
     while (true) {
-        p = ReadMember(p, end, record, seen);
+        p = ReadMember(p, end, record, seen, extras);
         if (p == nullptr) {
             return false;
         }
@@ -255,6 +339,7 @@ bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record) {
             return false;
         }
         if (*p == '}') {
+            extras.fieldsGiven = seen;
             return SkipBlanks(p + 1, end) == end;
         }
         if (*p != ',') {
@@ -264,21 +349,25 @@ bool ReadFlatJsonRecord(std::string_view text, TPitchDiamData& record) {
     }
 }
 
-std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData& record) {
+std::optional<std::string> ReadJsonRecord(std::string_view text, TPitchDiamData& record,
+                                          LineExtras& extras) {
     const TPitchDiamData before = record;
-    if (ReadFlatJsonRecord(text, record)) {
+    if (ReadFlatJsonRecord(text, record, extras)) {
         return std::nullopt;
     }
     record = before;
-    return ReadJsonRecordFully(text, record);
+    return ReadJsonRecordFully(text, record, extras);
 }
 
-std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record) {
+std::optional<std::string> ReadJsonRecordFully(std::string_view text, TPitchDiamData& record,
+                                               LineExtras& extras) {
+    extras.keys = 0;
+    extras.fieldsGiven = 0;
     // The JSON library takes a NUL byte for the end of the text and would ignore the rest.
     if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
         return "invalid JSON at byte " + std::to_string(nul + 1) + ": a NUL byte";
     }
-    RecordSaxHandler handler(text, record);
+    RecordSaxHandler handler(text, record, extras);
     const bool parsed = json::sax_parse(text.data(), text.data() + text.size(), &handler);
     if (parsed) {
         return std::nullopt;

@@ -11,13 +11,25 @@ bool JsonlBatch::ProcessLine(std::string_view line, std::uint64_t lineNumber, st
         return true;
     }
     TPitchDiamData record{};
-    if (const auto error = ReadJsonRecord(line, record)) {
+    if (const auto error = ReadJsonRecord(line, record, extras_)) {
         AppendJsonError(out, lineNumber, *error);
         ++summary_.errorLines;
         return true;
     }
-    const bool ok = CalcPitchDiam(record);
-    AppendJsonRecord(out, record, ok);
+    if (!extras_.Any()) {
+        const bool ok = CalcPitchDiam(record);
+        AppendJsonRecord(out, record, ok);
+        ++summary_.records;
+        return true;
+    }
+    bool ok = false;
+    ExtraResults results;
+    if (const auto error = CalcRecordWithExtras(extras_, rule_, record, ok, results)) {
+        AppendJsonError(out, lineNumber, *error);
+        ++summary_.errorLines;
+        return true;
+    }
+    AppendJsonRecord(out, record, ok, &results);
     ++summary_.records;
     return true;
 }

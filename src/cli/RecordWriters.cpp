@@ -1,7 +1,9 @@
 #include "cli/RecordWriters.h"
 
+#include "cli/DesignationFit.h"
 #include "cli/OutputText.h"
 #include "cli/RecordFields.h"
+#include "cli/UncertaintyModel.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,8 +13,9 @@ namespace kthread::cli {
 
 namespace {
 
-// Room for one output line: 18 names and 18 numbers of at most 24 characters, with separators.
-constexpr std::size_t kLineRoom = 1024;
+// Room for one output line: 18 names and 18 numbers of at most 24 characters, with separators,
+// and the added keys with their values.
+constexpr std::size_t kLineRoom = 1536;
 
 // Writes a record line into a fixed buffer first: one append per line instead of dozens.
 class LineBuffer {
@@ -43,9 +46,81 @@ private:
     char* end_ = buffer_;
 };
 
+void PutJsonNumberOrNull(LineBuffer& line, const std::optional<double>& value) {
+    if (value && std::isfinite(*value)) {
+        line.PutShortest(*value);
+    } else {
+        line.Put("null");
+    }
+}
+
+void PutJsonExtras(LineBuffer& line, const ExtraResults& extras) {
+    if (extras.limits) {
+        line.Put(", \"PitchDiamMin\": ");
+        line.PutShortest(extras.pitchDiamMin);
+        line.Put(", \"PitchDiamMax\": ");
+        line.PutShortest(extras.pitchDiamMax);
+        line.Put(", \"Verdict\": ");
+        if (extras.verdict) {
+            line.Put('"');
+            line.Put(VerdictText(*extras.verdict));
+            line.Put('"');
+        } else {
+            line.Put("null");
+        }
+    }
+    if (extras.uncertainty) {
+        line.Put(", \"U\": ");
+        PutJsonNumberOrNull(line, extras.expanded);
+        line.Put(", \"k\": ");
+        PutJsonNumberOrNull(line, extras.coverageFactor);
+        if (extras.limits) {
+            line.Put(", \"Conformity\": ");
+            if (extras.conformity) {
+                line.Put('"');
+                line.Put(ConformityText(*extras.conformity));
+                line.Put('"');
+            } else {
+                line.Put("null");
+            }
+        }
+    }
+}
+
+void PutCsvNumberOrEmpty(LineBuffer& line, const std::optional<double>& value) {
+    line.Put(',');
+    if (value && std::isfinite(*value)) {
+        line.PutShortest(*value);
+    }
+}
+
+void PutCsvExtras(LineBuffer& line, const ExtraResults& extras) {
+    if (extras.limits) {
+        line.Put(',');
+        line.PutShortest(extras.pitchDiamMin);
+        line.Put(',');
+        line.PutShortest(extras.pitchDiamMax);
+        line.Put(',');
+        if (extras.verdict) {
+            line.Put(VerdictText(*extras.verdict));
+        }
+    }
+    if (extras.uncertainty) {
+        PutCsvNumberOrEmpty(line, extras.expanded);
+        PutCsvNumberOrEmpty(line, extras.coverageFactor);
+        if (extras.limits) {
+            line.Put(',');
+            if (extras.conformity) {
+                line.Put(ConformityText(*extras.conformity));
+            }
+        }
+    }
+}
+
 } // namespace
 
-void AppendJsonRecord(std::string& out, const TPitchDiamData& record, bool ok) {
+void AppendJsonRecord(std::string& out, const TPitchDiamData& record, bool ok,
+                      const ExtraResults* extras) {
     LineBuffer line;
     line.Put('{');
     for (const FieldInfo& field : RecordFields()) {
@@ -63,7 +138,11 @@ void AppendJsonRecord(std::string& out, const TPitchDiamData& record, bool ok) {
         }
         line.Put(", ");
     }
-    line.Put(ok ? "\"ok\": true}\n" : "\"ok\": false}\n");
+    line.Put(ok ? "\"ok\": true" : "\"ok\": false");
+    if (extras != nullptr) {
+        PutJsonExtras(line, *extras);
+    }
+    line.Put("}\n");
     line.AppendTo(out);
 }
 
@@ -75,15 +154,23 @@ void AppendJsonError(std::string& out, std::uint64_t lineNumber, std::string_vie
     out += "\"}\n";
 }
 
-void AppendCsvHeader(std::string& out) {
+void AppendCsvHeader(std::string& out, CsvExtraColumns extras) {
     for (const FieldInfo& field : RecordFields()) {
         out += field.name;
         out += ',';
     }
-    out += "ok\n";
+    out += "ok";
+    if (extras.limits) {
+        out += ",PitchDiamMin,PitchDiamMax,Verdict";
+    }
+    if (extras.uncertainty) {
+        out += extras.limits ? ",U,k,Conformity" : ",U,k";
+    }
+    out += '\n';
 }
 
-void AppendCsvRecord(std::string& out, const TPitchDiamData& record, bool ok) {
+void AppendCsvRecord(std::string& out, const TPitchDiamData& record, bool ok,
+                     const ExtraResults* extras) {
     LineBuffer line;
     for (const FieldInfo& field : RecordFields()) {
         if (field.kind == FieldKind::Selector) {
@@ -95,7 +182,11 @@ void AppendCsvRecord(std::string& out, const TPitchDiamData& record, bool ok) {
         }
         line.Put(',');
     }
-    line.Put(ok ? "true\n" : "false\n");
+    line.Put(ok ? "true" : "false");
+    if (extras != nullptr) {
+        PutCsvExtras(line, *extras);
+    }
+    line.Put('\n');
     line.AppendTo(out);
 }
 

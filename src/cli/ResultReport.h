@@ -19,6 +19,9 @@ struct ResultLine {
 // out when the flank angles give none.
 std::vector<ResultLine> ResultLines(const TPitchDiamData& record, bool inch);
 
+// A length as the results show it: mm with 5 decimals, or with `inch` inches with 6.
+std::string FormatLength(double mm, bool inch);
+
 // One line per result: "Pitch diameter (d2): 18.70062".
 std::string FormatResultLines(const std::vector<ResultLine>& lines);
 

@@ -153,7 +153,7 @@ TEST(JsonlBatch, ReportsTheEnginesVerdictAndFieldsInRecordOrder) {
     const json ordered = json::parse(text, nullptr, true, false);
     std::size_t position = 0;
     for (const FieldInfo& field : RecordFields()) {
-        const std::size_t at = text.find("\"" + std::string(field.name) + "\"");
+        const std::size_t at = text.find(std::string(1, '"').append(field.name).append(1, '"'));
         ASSERT_NE(at, std::string::npos) << field.name;
         EXPECT_GT(at, position) << field.name << " out of order";
         position = at;
@@ -394,42 +394,61 @@ TEST_P(JsonReaders, FastReaderAgreesWithTheFullReader) {
     const ReaderCase& row = GetParam();
     TPitchDiamData fast{};
     TPitchDiamData full{};
-    const bool fastTook = ReadFlatJsonRecord(row.line, fast);
-    const bool fullTook = !ReadJsonRecordFully(row.line, full).has_value();
+    LineExtras fastExtras;
+    LineExtras fullExtras;
+    const bool fastTook = ReadFlatJsonRecord(row.line, fast, fastExtras);
+    const bool fullTook = !ReadJsonRecordFully(row.line, full, fullExtras).has_value();
     EXPECT_EQ(fastTook, row.fastPath);
     if (fastTook) {
         ASSERT_TRUE(fullTook);
         ExpectSameBits(full, fast);
+        EXPECT_EQ(fastExtras.keys, fullExtras.keys);
+        EXPECT_EQ(fastExtras.fieldsGiven, fullExtras.fieldsGiven);
+        EXPECT_EQ(fastExtras.designation, fullExtras.designation);
+        EXPECT_EQ(fastExtras.u, fullExtras.u);
     }
     TPitchDiamData combined{};
-    EXPECT_EQ(!ReadJsonRecord(row.line, combined).has_value(), fullTook);
+    LineExtras combinedExtras;
+    EXPECT_EQ(!ReadJsonRecord(row.line, combined, combinedExtras).has_value(), fullTook);
     if (fullTook) {
         ExpectSameBits(full, combined);
+        EXPECT_EQ(combinedExtras.keys, fullExtras.keys);
+        EXPECT_EQ(combinedExtras.designation, fullExtras.designation);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, JsonReaders,
-    testing::Values(ReaderCase{"PlainObject", R"({"Pitch": 1.5, "ThreadType": 2})", true},
-                    ReaderCase{"TightAndLooseBlanks", "\t{\"Pitch\":1.5 ,\r\"Starts\" : 2 } ",
-                               true},
-                    ReaderCase{"EmptyObject", "{}", true},
-                    ReaderCase{"NegativeZeroInteger", R"({"Pitch": -0})", true},
-                    ReaderCase{"NegativeZeroFraction", R"({"Pitch": -0.0})", true},
-                    ReaderCase{"ExponentForms", R"({"Pitch": 1E+2, "Force": 5e-1})", true},
-                    ReaderCase{"HugeInteger", R"({"Pitch": 123456789012345678901234567890})", true},
-                    ReaderCase{"Underflow", R"({"Pitch": 1e-400})", false},
-                    ReaderCase{"Subnormal", R"({"Pitch": 4.9e-324})", true},
-                    ReaderCase{"EscapedKey", R"({"Pi\u0074ch": 1})", false},
-                    ReaderCase{"LeadingZero", R"({"Pitch": 01})", false},
-                    ReaderCase{"BareFraction", R"({"Pitch": .5})", false},
-                    ReaderCase{"TrailingPoint", R"({"Pitch": 1.})", false},
-                    ReaderCase{"PlusSign", R"({"Pitch": +1})", false},
-                    ReaderCase{"Infinity", R"({"Pitch": Infinity})", false},
-                    ReaderCase{"ByteOrderMark", "\xEF\xBB\xBF{}", false},
-                    ReaderCase{"MissingClose", R"({"Pitch": 1)", false},
-                    ReaderCase{"TextAfterObject", R"({"Pitch": 1} x)", false},
-                    ReaderCase{"SelectorOutOfRange", R"({"MeasMode": 300})", false}),
+    testing::Values(
+        ReaderCase{"PlainObject", R"({"Pitch": 1.5, "ThreadType": 2})", true},
+        ReaderCase{"TightAndLooseBlanks", "\t{\"Pitch\":1.5 ,\r\"Starts\" : 2 } ", true},
+        ReaderCase{"EmptyObject", "{}", true},
+        ReaderCase{"NegativeZeroInteger", R"({"Pitch": -0})", true},
+        ReaderCase{"NegativeZeroFraction", R"({"Pitch": -0.0})", true},
+        ReaderCase{"ExponentForms", R"({"Pitch": 1E+2, "Force": 5e-1})", true},
+        ReaderCase{"HugeInteger", R"({"Pitch": 123456789012345678901234567890})", true},
+        ReaderCase{"Underflow", R"({"Pitch": 1e-400})", false},
+        ReaderCase{"Subnormal", R"({"Pitch": 4.9e-324})", true},
+        ReaderCase{"EscapedKey", R"({"Pi\u0074ch": 1})", false},
+        ReaderCase{"LeadingZero", R"({"Pitch": 01})", false},
+        ReaderCase{"BareFraction", R"({"Pitch": .5})", false},
+        ReaderCase{"TrailingPoint", R"({"Pitch": 1.})", false},
+        ReaderCase{"PlusSign", R"({"Pitch": +1})", false},
+        ReaderCase{"Infinity", R"({"Pitch": Infinity})", false},
+        ReaderCase{"ByteOrderMark", "\xEF\xBB\xBF{}", false},
+        ReaderCase{"MissingClose", R"({"Pitch": 1)", false},
+        ReaderCase{"TextAfterObject", R"({"Pitch": 1} x)", false},
+        ReaderCase{"SelectorOutOfRange", R"({"MeasMode": 300})", false},
+        ReaderCase{"Designation", R"({"Designation": "1/2-13 UNC-2A", "Pitch": 1})", true},
+        ReaderCase{"DesignationWithMultiplicationSign",
+                   "{\"Designation\": \"M10\xC3\x97"
+                   "1.5\"}",
+                   false},
+        ReaderCase{"DesignationWithEscape", R"({"Designation": "M10\u00d71.5"})", false},
+        ReaderCase{"DesignationNotText", R"({"Designation": 10})", false},
+        ReaderCase{"Uncertainties", R"({"uGiven": 5e-4, "Pitch": 1, "uPitch": 0})", true},
+        ReaderCase{"UncertaintyNotNumber", R"({"uPitch": "0.001"})", false},
+        ReaderCase{"RepeatedExtraKey", R"({"uPitch": 1, "uPitch": 2})", false}),
     kthread::test::RowName());
 
 TEST(JsonRecordWriter, WritesNonFiniteFieldsAsNull) {

@@ -24,7 +24,13 @@ public:
         if (line == "oom") {
             throw std::bad_alloc();
         }
-        out += line.size() > 40 ? "<" + std::to_string(line.size()) + ">" : std::string(line);
+        if (line.size() > 40) {
+            out += '<';
+            out += std::to_string(line.size());
+            out += '>';
+        } else {
+            out += line;
+        }
         out += "|";
         ++summary_.records;
         going_ = going_ || line == "go";

@@ -68,7 +68,8 @@ TEST_P(NumberRule, ReadsTheSameInCsvAndInJsonLines) {
     EXPECT_EQ(jsonResult.summary.records, accepted ? 1U : 0U) << jsonOut;
     const nlohmann::json line = nlohmann::json::parse(jsonOut);
     TPitchDiamData full{};
-    const auto fullError = ReadJsonRecordFully(object, full);
+    LineExtras extras;
+    const auto fullError = ReadJsonRecordFully(object, full, extras);
     EXPECT_EQ(!fullError.has_value(), accepted) << fullError.value_or("");
     if (accepted) {
         EXPECT_EQ(Bits(line.at("Pitch").get<double>()), Bits(row.value)) << jsonOut;

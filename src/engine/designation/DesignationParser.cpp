@@ -115,6 +115,8 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The value of digits with at most one decimal point or comma. Never throws: a count of digits
+// beyond the range of doubles comes out infinite, which no size or pitch matches.
 std::optional<double> NumberValue(const std::string& text) {
     if (text.empty()) {
         return std::nullopt;
@@ -445,7 +447,7 @@ std::optional<UnifiedSizeText> ReadUnifiedSize(Scanner& s) {
             return std::nullopt;
         }
         size.text = "#" + n;
-        size.wholeOrNumber = std::stod(n);
+        size.wholeOrNumber = *NumberValue(n);
         return size;
     }
     if (s.Peek() == '.' || (s.PeekDigit() && (s.Peek(1) == '.' || s.Peek(1) == ','))) {
@@ -466,7 +468,7 @@ std::optional<UnifiedSizeText> ReadUnifiedSize(Scanner& s) {
             return std::nullopt;
         }
         std::string den = s.Integer();
-        if (den.empty() || std::stoi(den) == 0) {
+        if (den.empty() || *NumberValue(den) == 0) {
             return std::nullopt;
         }
         return std::make_pair(num, den);
@@ -479,7 +481,7 @@ std::optional<UnifiedSizeText> ReadUnifiedSize(Scanner& s) {
             return std::nullopt;
         }
         size.text = f->first + "/" + f->second;
-        size.inches = std::stod(f->first) / std::stod(f->second);
+        size.inches = *NumberValue(f->first) / *NumberValue(f->second);
         return size;
     }
     if (s.Peek() == ' ' || s.Peek() == '-') {
@@ -490,13 +492,13 @@ std::optional<UnifiedSizeText> ReadUnifiedSize(Scanner& s) {
         auto f = fractionAt(next);
         if (f) {
             size.text = whole + " " + f->first + "/" + f->second;
-            size.inches = std::stod(whole) + std::stod(f->first) / std::stod(f->second);
+            size.inches = *NumberValue(whole) + *NumberValue(f->first) / *NumberValue(f->second);
             return size;
         }
     }
     s.Rewind(afterWhole);
     size.text = whole;
-    size.wholeOrNumber = std::stod(whole);
+    size.wholeOrNumber = *NumberValue(whole);
     return size;
 }
 

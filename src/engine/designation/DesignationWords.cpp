@@ -70,7 +70,11 @@ std::string DesignationText(const Designation& d) {
     int pitchUm = static_cast<int>(std::lround(d.pitch * 1000.0));
     switch (d.family) {
     case Family::IsoMetric:
-        text = "M" + MillimetreText(diamUm) + "x";
+        // Appended piece by piece: GCC 12 at -O3 takes a one-letter literal + string for an
+        // overlapping copy (-Wrestrict, a false positive) and warnings are errors.
+        text = "M";
+        text += MillimetreText(diamUm);
+        text += 'x';
         if (d.starts > 1) {
             text += "Ph" + MillimetreText(pitchUm * d.starts) + "P";
         }
@@ -89,7 +93,8 @@ std::string DesignationText(const Designation& d) {
         break;
     }
     }
-    text += "-" + ClassText(d);
+    text += '-';
+    text += ClassText(d);
     if (d.leftHand) {
         text += "-LH";
     }

@@ -87,6 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"TrapezoidalCoarseClass", "Tr 24x5-9c", kExt, "Tr 24x5-9c", kExt, 1}),
     kthread::test::RowName());
 
+// A count of digits beyond the range of any number.
+const std::string kHugeNumber(400, '9');
+const std::string kHugeFraction = kHugeNumber + "/" + kHugeNumber;
+const std::string kHugeNumberSize = "#" + kHugeNumber;
+const std::string kHugeMetric = "M" + kHugeNumber;
+
 struct RefusedCase {
     const char* name;
     const char* typed;
@@ -147,7 +153,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "15"},
         RefusedCase{"TrapezoidalClassNotRecommended", "Tr 24x5-7c", ParseErrorKind::ClassNotAllowed,
                     "7c"},
-        RefusedCase{"TrapezoidalMetricClass", "Tr 24x5-6g", ParseErrorKind::ClassNotAllowed, "6g"}),
+        RefusedCase{"TrapezoidalMetricClass", "Tr 24x5-6g", ParseErrorKind::ClassNotAllowed, "6g"},
+        // Digits beyond the range of any number are a size that does not exist, not a crash.
+        RefusedCase{"UnifiedFractionOfHugeNumbers", kHugeFraction.c_str(),
+                    ParseErrorKind::UnknownSize, kHugeFraction.c_str()},
+        RefusedCase{"UnifiedHugeWholeInches", kHugeNumber.c_str(), ParseErrorKind::UnknownSize,
+                    kHugeNumber.c_str()},
+        RefusedCase{"UnifiedHugeNumberSize", kHugeNumberSize.c_str(), ParseErrorKind::UnknownSize,
+                    kHugeNumberSize.c_str()},
+        RefusedCase{"MetricHugeDiameter", kHugeMetric.c_str(), ParseErrorKind::UnknownSize,
+                    kHugeNumber.c_str()}),
     kthread::test::RowName());
 
 TEST(ParseDesignationMessage, ListsTheSeriesPitches) {

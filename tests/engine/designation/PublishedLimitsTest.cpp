@@ -34,11 +34,11 @@ std::string Printed(double value, int decimals) {
     // Fixed notation without the locale: the tables print a point.
     long long scaled = std::llround(value * std::pow(10.0, decimals));
     std::string digits = std::to_string(scaled);
-    while (static_cast<int>(digits.size()) <= decimals) {
-        digits.insert(0, "0");
+    if (static_cast<int>(digits.size()) <= decimals) {
+        digits = std::string(static_cast<std::size_t>(decimals) + 1 - digits.size(), '0') + digits;
     }
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-    return digits;
+    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
+    return digits.substr(0, point) + '.' + digits.substr(point);
 }
 
 class PublishedLimits : public ::testing::TestWithParam<LimitsRow> {};
