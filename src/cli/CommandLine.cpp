@@ -5,7 +5,6 @@
 #include "cli/JsonlBatch.h"
 #include "cli/LineSplitter.h"
 #include "cli/MeasurementRequest.h"
-#include "cli/NumberReading.h"
 #include "cli/RawStreams.h"
 #include "cli/ResultReport.h"
 #include "cli/OutputText.h"
