@@ -1,5 +1,35 @@
 // The controls of the main window, named as their objectName. Built by TfrmRuZede::BuildForm();
 // every widget is owned by the window through Qt's parent chain.
+//
+// Name           What it holds
+// -------------  ---------------------------------------------------------------------------
+// Panel10        the caption bar of the borderless window
+// UPaintBox2     paints the caption bar; lblCaption (title) and Image1 (icon) lie on it
+// btnClose, btnMaximize, btnRestore, btnMinimize
+//                the caption buttons; btnMaximize and btnRestore share one place
+// pnlClientRect  everything inside the frame
+// ToolBar1       btnCalc Calculate, btnCopy copy the report, btnLang language menu
+//                (UPopupMenuExt1), btnMM mm/inch switch, btnExit close, btnInfo about window
+// Label1 cbType      thread type          Label3 edStapka Label6     pitch
+// Label11 edBrH      number of starts     lHod lPodem Label7         lead (derived)
+// Label4 edA1g/m/s   first flank angle    Label16 edA2g/m/s          second flank angle
+// Panel5             taper fields: ULabel5 edInIn ULabel8 taper ratio, ULabel6 edBg/m/s half
+//                    taper angle
+// lODN lDiamN Label8 best-size probe diameter (derived)
+// lDN edDiam Label9  probe diameter; lSign the "!" when it is far from the best size
+// Label12 cbMaterial probe material       ULabel1 cbThrMaterial      thread material
+// ULabel2 edSigma    Poisson's ratio      ULabel3 edE ULabel4        modulus, GPa
+// Label2 cbIzm       measurement method   Label5 edIzmN Label21      measuring force, N
+// cbVidVav edIzmSt Label23                the given quantity (selector in the caption column)
+// lRes4 lSrDA2 Label27   first result     lVidIzm lRazmM Label25     second result
+// lRes3 lA2 Label26      deformation correction
+// pnlInputs, pnlResults  the form on the left, the results under the notebook
+// pnlTabs, pbCtrl_0..2   the notebook's drawn tabs; a tab's last character is its page in Book
+// Book               the pages: pbImage (schematic figure), catalogPage (probe catalogues),
+//                    redHlep (help text)
+// pnlBanner pbBanner the banner strip along the bottom
+//
+// Unit labels (Label6 and the like) follow the mm/inch switch; Label21 and ULabel4 do not.
 #pragma once
 
 class QComboBox;
@@ -22,16 +52,15 @@ class TPaintBox;
 class TQFloatEdit;
 
 struct FormControls {
-    // The caption bar of the borderless window.
+    // Caption bar and frame.
     QWidget* Panel10 = nullptr;
-    TPaintBox* UPaintBox2 = nullptr; // fills the caption bar; lblCaption and Image1 lie on it
+    TPaintBox* UPaintBox2 = nullptr;
     QLabel* lblCaption = nullptr;
-    QLabel* Image1 = nullptr; // the program's icon
+    QLabel* Image1 = nullptr;
     CaptionButton* btnClose = nullptr;
-    CaptionButton* btnMaximize = nullptr; // btnMaximize and btnRestore share one place
+    CaptionButton* btnMaximize = nullptr;
     CaptionButton* btnRestore = nullptr;
     CaptionButton* btnMinimize = nullptr;
-    // Everything inside the frame.
     QWidget* pnlClientRect = nullptr;
 
     // Tool bar.
@@ -70,25 +99,25 @@ struct FormControls {
     TQFloatEdit* edE = nullptr;
 
     // Captions.
-    QLabel* Label1 = nullptr;  // thread type
-    QLabel* Label2 = nullptr;  // measurement method
-    QLabel* Label3 = nullptr;  // pitch
-    QLabel* Label4 = nullptr;  // first flank angle
-    QLabel* Label5 = nullptr;  // measuring force
-    QLabel* Label11 = nullptr; // number of starts
-    QLabel* Label12 = nullptr; // probe material
-    QLabel* Label16 = nullptr; // second flank angle
-    QLabel* lHod = nullptr;    // lead
-    QLabel* lODN = nullptr;    // optimal probe diameter
-    QLabel* lDN = nullptr;     // probe diameter
-    QLabel* ULabel1 = nullptr; // thread material
-    QLabel* ULabel2 = nullptr; // Poisson's ratio symbol
-    QLabel* ULabel3 = nullptr; // modulus symbol
-    QLabel* ULabel5 = nullptr; // taper ratio
-    QLabel* ULabel6 = nullptr; // half taper angle
-    QLabel* lRes4 = nullptr;   // first result
-    QLabel* lVidIzm = nullptr; // second result
-    QLabel* lRes3 = nullptr;   // deformation correction
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* lHod = nullptr;
+    QLabel* lODN = nullptr;
+    QLabel* lDN = nullptr;
+    QLabel* ULabel1 = nullptr;
+    QLabel* ULabel2 = nullptr;
+    QLabel* ULabel3 = nullptr;
+    QLabel* ULabel5 = nullptr;
+    QLabel* ULabel6 = nullptr;
+    QLabel* lRes4 = nullptr;
+    QLabel* lVidIzm = nullptr;
+    QLabel* lRes3 = nullptr;
 
     // Derived values and results.
     QLabel* lPodem = nullptr;
@@ -98,40 +127,39 @@ struct FormControls {
     QLabel* lRazmM = nullptr;
     QLabel* lA2 = nullptr;
 
-    // Unit labels; the length units follow the unit switch.
-    QLabel* Label6 = nullptr;  // pitch
-    QLabel* Label7 = nullptr;  // lead
-    QLabel* Label8 = nullptr;  // optimal probe diameter
-    QLabel* Label9 = nullptr;  // probe diameter
-    QLabel* Label23 = nullptr; // given quantity
-    QLabel* Label27 = nullptr; // first result
-    QLabel* Label25 = nullptr; // second result
-    QLabel* Label26 = nullptr; // deformation correction
-    QLabel* ULabel8 = nullptr; // taper ratio
-    QLabel* Label21 = nullptr; // force, "N"
-    QLabel* ULabel4 = nullptr; // modulus, "GPa"
+    // Unit labels.
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label23 = nullptr;
+    QLabel* Label27 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLabel* Label26 = nullptr;
+    QLabel* ULabel8 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* ULabel4 = nullptr;
 
+    // Panels.
     QWidget* pnlInputs = nullptr;
-    QWidget* Panel5 = nullptr; // taper fields
+    QWidget* Panel5 = nullptr;
     QFrame* pnlResults = nullptr;
 
     // The caption columns of the input grid and of Panel5 are kept equally wide.
-    QHBoxLayout* columns = nullptr; // the form on the left, notebook and results on the right
+    QHBoxLayout* columns = nullptr;
     QGridLayout* inputGrid = nullptr;
     QGridLayout* taperGrid = nullptr;
     QGridLayout* resultGrid = nullptr;
 
-    // The language menu of btnLang.
     QMenu* UPopupMenuExt1 = nullptr;
 
-    // Notebook: three drawn tabs over the pages; the last character of a tab's name is the
-    // number of its page.
+    // Notebook.
     TPaintBox* pnlTabs = nullptr;
     TPaintBox* pbCtrl_0 = nullptr;
     TPaintBox* pbCtrl_1 = nullptr;
     TPaintBox* pbCtrl_2 = nullptr;
     QStackedWidget* Book = nullptr;
-    TPaintBox* pbImage = nullptr; // the schematic figure
+    TPaintBox* pbImage = nullptr;
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;
 

@@ -18,7 +18,10 @@
 // TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp (mm/inch), TfrmRuZedeCatalog.cpp
 // (catalogue tables and the Select command), TfrmRuZedeFigure.cpp (the schematic figure),
 // TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
+// TfrmRuZedeReport.cpp (the clipboard report),
 // TfrmRuZedeSettings.cpp and TfrmRuZedePlacement.cpp (what is remembered between runs).
+// What does not need the window's state lives in classes of its own beside it (FormRows,
+// PlacementState, ClipboardReport, BannerStrip, InputColumns and others).
 #pragma once
 
 #include "engine/Measurement.h"

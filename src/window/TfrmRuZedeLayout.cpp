@@ -6,6 +6,7 @@
 
 #include "lang/LanguageTable.h"
 #include "window/ElidingComboBox.h"
+#include "window/FormRows.h"
 #include "window/FrameColours.h"
 #include "window/InputColumns.h"
 #include "window/LanguageMenuStyle.h"
@@ -139,6 +140,34 @@ void MakeProminent(QLabel* label) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
+// A derived value in the field column, right-aligned like the numbers typed beside it.
+QLabel* MakeValueLabel(QWidget* parent, const char* name) {
+    QLabel* value = MakeLabel(parent, name);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FixSize(value, kValueFieldWidth);
+    return value;
+}
+
+// The red "!" after the probe diameter, hidden until a probe is far from the best size. It sits
+// in a box without a layout of its own, so showing and hiding it, which happens on most
+// keystrokes, never sets off a layout pass of the form. Returns the box.
+QWidget* MakeWarningMark(QWidget* parent, QLabel*& mark) {
+    auto* box = new QWidget(parent);
+    mark = MakeLabel(box, "lSign", QStringLiteral("!"));
+    QPalette warning = mark->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xd0, 0, 0));
+    mark->setPalette(warning);
+    QFont bold = mark->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + kResultFontGrowth);
+    mark->setFont(bold);
+    mark->setAlignment(Qt::AlignCenter);
+    FixSize(mark, mark->fontMetrics().horizontalAdvance(QLatin1Char('!')) + 8);
+    box->setFixedSize(mark->size());
+    mark->hide();
+    return box;
+}
+
 QGridLayout* CompactGrid(QWidget* owner) {
     auto* grid = new QGridLayout(owner);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -223,147 +252,104 @@ QWidget* TfrmRuZede::BuildInputPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("pnlInputs"));
     ui.pnlInputs = panel;
-    auto* grid = CompactGrid(panel);
-    ui.inputGrid = grid;
+    ui.inputGrid = CompactGrid(panel);
+    FormRows rows(ui.inputGrid);
     const auto decimal = NumberKind::Decimal;
     const auto integer = NumberKind::Integer;
-    int row = 0;
 
     ui.Label1 = MakeCaption(panel, "Label1");
     ui.cbType = MakeCombo(panel, "cbType");
-    grid->addWidget(ui.Label1, row, 0);
-    grid->addWidget(ui.cbType, row++, 1, 1, 2);
+    rows.AddWide(ui.Label1, ui.cbType);
 
     ui.Label3 = MakeCaption(panel, "Label3");
     ui.edStapka = MakeEdit(panel, "edStapka", decimal, Input::Pitch, "0");
     ui.Label6 = MakeLabel(panel, "Label6");
-    grid->addWidget(ui.Label3, row, 0);
-    grid->addWidget(ui.edStapka, row, 1);
-    grid->addWidget(ui.Label6, row++, 2);
+    rows.Add(ui.Label3, ui.edStapka, ui.Label6);
 
     ui.Label11 = MakeCaption(panel, "Label11");
     ui.edBrH = MakeEdit(panel, "edBrH", integer, Input::Starts, "1");
-    grid->addWidget(ui.Label11, row, 0);
-    grid->addWidget(ui.edBrH, row++, 1);
+    rows.Add(ui.Label11, ui.edBrH);
 
     ui.lHod = MakeCaption(panel, "lHod");
-    ui.lPodem = MakeLabel(panel, "lPodem");
-    ui.lPodem->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    FixSize(ui.lPodem, kValueFieldWidth);
+    ui.lPodem = MakeValueLabel(panel, "lPodem");
     ui.Label7 = MakeLabel(panel, "Label7");
-    grid->addWidget(ui.lHod, row, 0);
-    grid->addWidget(ui.lPodem, row, 1);
-    grid->addWidget(ui.Label7, row++, 2);
+    rows.Add(ui.lHod, ui.lPodem, ui.Label7);
 
     ui.Label4 = MakeCaption(panel, "Label4");
     ui.edA1g = MakeEdit(panel, "edA1g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
     ui.edA1m = MakeEdit(panel, "edA1m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
     ui.edA1s = MakeEdit(panel, "edA1s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
-    grid->addWidget(ui.Label4, row, 0);
-    grid->addWidget(AngleRow(panel, ui.edA1g, ui.edA1m, ui.edA1s), row++, 1, 1, 2);
+    rows.AddWide(ui.Label4, AngleRow(panel, ui.edA1g, ui.edA1m, ui.edA1s));
 
     ui.Label16 = MakeCaption(panel, "Label16");
     ui.edA2g = MakeEdit(panel, "edA2g", decimal, Input::FlankDegrees, "30", kDegreeFieldWidth);
     ui.edA2m = MakeEdit(panel, "edA2m", integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
     ui.edA2s = MakeEdit(panel, "edA2s", integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
-    grid->addWidget(ui.Label16, row, 0);
-    grid->addWidget(AngleRow(panel, ui.edA2g, ui.edA2m, ui.edA2s), row++, 1, 1, 2);
+    rows.AddWide(ui.Label16, AngleRow(panel, ui.edA2g, ui.edA2m, ui.edA2s));
 
-    grid->addWidget(BuildTaperPanel(), row++, 0, 1, 3);
+    rows.AddWhole(BuildTaperPanel());
 
     ui.lODN = MakeCaption(panel, "lODN");
-    ui.lDiamN = MakeLabel(panel, "lDiamN");
-    ui.lDiamN->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    FixSize(ui.lDiamN, kValueFieldWidth);
+    ui.lDiamN = MakeValueLabel(panel, "lDiamN");
     ui.Label8 = MakeLabel(panel, "Label8");
-    grid->addWidget(ui.lODN, row, 0);
-    grid->addWidget(ui.lDiamN, row, 1);
-    grid->addWidget(ui.Label8, row++, 2);
+    rows.Add(ui.lODN, ui.lDiamN, ui.Label8);
 
     ui.lDN = MakeCaption(panel, "lDN");
     ui.edDiam = MakeEdit(panel, "edDiam", decimal, Input::ProbeDiam, "0");
-    // The mark sits in a box without a layout of its own, so showing and hiding it, which
-    // happens on most keystrokes, never sets off a layout pass of the form.
-    auto* signBox = new QWidget(panel);
-    ui.lSign = MakeLabel(signBox, "lSign", QStringLiteral("!"));
-    QPalette warning = ui.lSign->palette();
-    warning.setColor(QPalette::WindowText, QColor(0xd0, 0, 0));
-    ui.lSign->setPalette(warning);
-    QFont bold = ui.lSign->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + kResultFontGrowth);
-    ui.lSign->setFont(bold);
-    ui.lSign->setAlignment(Qt::AlignCenter);
-    FixSize(ui.lSign, ui.lSign->fontMetrics().horizontalAdvance(QLatin1Char('!')) + 8);
-    signBox->setFixedSize(ui.lSign->size());
-    ui.lSign->hide();
     ui.Label9 = MakeLabel(panel, "Label9");
     auto* probeRow = new QHBoxLayout;
     probeRow->setSpacing(4);
     probeRow->addWidget(ui.Label9);
-    probeRow->addWidget(signBox);
+    probeRow->addWidget(MakeWarningMark(panel, ui.lSign));
     probeRow->addStretch(1);
-    grid->addWidget(ui.lDN, row, 0);
-    grid->addWidget(ui.edDiam, row, 1);
-    grid->addLayout(probeRow, row++, 2);
+    rows.Add(ui.lDN, ui.edDiam, probeRow);
 
     ui.Label12 = MakeCaption(panel, "Label12");
     ui.cbMaterial = MakeCombo(panel, "cbMaterial");
-    grid->addWidget(ui.Label12, row, 0);
-    grid->addWidget(ui.cbMaterial, row++, 1, 1, 2);
+    rows.AddWide(ui.Label12, ui.cbMaterial);
 
     ui.ULabel1 = MakeCaption(panel, "ULabel1");
     ui.cbThrMaterial = MakeCombo(panel, "cbThrMaterial");
-    grid->addWidget(ui.ULabel1, row, 0);
-    grid->addWidget(ui.cbThrMaterial, row++, 1, 1, 2);
+    rows.AddWide(ui.ULabel1, ui.cbThrMaterial);
 
     ui.ULabel2 = MakeLabel(panel, "ULabel2", QStringLiteral("σ"));
     ui.edSigma = MakeEdit(panel, "edSigma", decimal, Input::ThreadPoisson, "1");
-    grid->addWidget(ui.ULabel2, row, 0, Qt::AlignRight);
-    grid->addWidget(ui.edSigma, row++, 1);
+    rows.Add(ui.ULabel2, ui.edSigma, nullptr, Qt::AlignRight);
 
     ui.ULabel3 = MakeLabel(panel, "ULabel3", QStringLiteral("E"));
     ui.edE = MakeEdit(panel, "edE", decimal, Input::ThreadModulus, "250");
     ui.ULabel4 = MakeLabel(panel, "ULabel4", QStringLiteral("GPa"));
-    grid->addWidget(ui.ULabel3, row, 0, Qt::AlignRight);
-    grid->addWidget(ui.edE, row, 1);
-    grid->addWidget(ui.ULabel4, row++, 2);
+    rows.Add(ui.ULabel3, ui.edE, ui.ULabel4, Qt::AlignRight);
 
     ui.Label2 = MakeCaption(panel, "Label2");
     ui.cbIzm = MakeCombo(panel, "cbIzm");
-    grid->addWidget(ui.Label2, row, 0);
-    grid->addWidget(ui.cbIzm, row++, 1, 1, 2);
+    rows.AddWide(ui.Label2, ui.cbIzm);
 
     ui.Label5 = MakeCaption(panel, "Label5");
     ui.edIzmN = MakeEdit(panel, "edIzmN", decimal, Input::Force, "0");
     ui.Label21 = MakeLabel(panel, "Label21", QStringLiteral("N"));
-    grid->addWidget(ui.Label5, row, 0);
-    grid->addWidget(ui.edIzmN, row, 1);
-    grid->addWidget(ui.Label21, row++, 2);
+    rows.Add(ui.Label5, ui.edIzmN, ui.Label21);
 
+    // The given-quantity selector stands where the other rows have their caption.
     ui.cbVidVav = MakeCombo(panel, "cbVidVav");
     ui.edIzmSt = MakeEdit(panel, "edIzmSt", decimal, Input::Given, "0");
     ui.Label23 = MakeLabel(panel, "Label23");
-    grid->addWidget(ui.cbVidVav, row, 0);
-    grid->addWidget(ui.edIzmSt, row, 1);
-    grid->addWidget(ui.Label23, row++, 2);
+    rows.Add(ui.cbVidVav, ui.edIzmSt, ui.Label23);
 
-    grid->setColumnStretch(2, 1);
+    ui.inputGrid->setColumnStretch(2, 1);
     return panel;
 }
 
 QWidget* TfrmRuZede::BuildTaperPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel5"));
-    auto* grid = CompactGrid(panel);
-    ui.taperGrid = grid;
+    ui.taperGrid = CompactGrid(panel);
+    FormRows rows(ui.taperGrid);
 
     ui.ULabel5 = MakeCaption(panel, "ULabel5");
     ui.edInIn = MakeEdit(panel, "edInIn", NumberKind::Decimal, Input::TaperRatio, "0");
     ui.ULabel8 = MakeLabel(panel, "ULabel8");
-    grid->addWidget(ui.ULabel5, 0, 0);
-    grid->addWidget(ui.edInIn, 0, 1);
-    grid->addWidget(ui.ULabel8, 0, 2);
+    rows.Add(ui.ULabel5, ui.edInIn, ui.ULabel8);
 
     ui.ULabel6 = MakeCaption(panel, "ULabel6");
     ui.edBg =
@@ -372,10 +358,9 @@ QWidget* TfrmRuZede::BuildTaperPanel() {
         MakeEdit(panel, "edBm", NumberKind::Integer, Input::FlankMinutes, "0", kMinuteFieldWidth);
     ui.edBs =
         MakeEdit(panel, "edBs", NumberKind::Integer, Input::FlankSeconds, "0", kMinuteFieldWidth);
-    grid->addWidget(ui.ULabel6, 1, 0);
-    grid->addWidget(AngleRow(panel, ui.edBg, ui.edBm, ui.edBs), 1, 1, 1, 2);
+    rows.AddWide(ui.ULabel6, AngleRow(panel, ui.edBg, ui.edBm, ui.edBs));
 
-    grid->setColumnStretch(2, 1);
+    ui.taperGrid->setColumnStretch(2, 1);
     ui.Panel5 = panel;
     return panel;
 }
@@ -389,8 +374,9 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     ui.resultGrid = grid;
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
+    FormRows rows(grid);
 
-    const auto addResult = [&](int row, QLabel*& caption, const char* captionName, QLabel*& value,
+    const auto addResult = [&](QLabel*& caption, const char* captionName, QLabel*& value,
                                const char* valueName, QLabel*& unit, const char* unitName) {
         caption = MakeLabel(panel, captionName);
         // On one line as long as the window is not at its narrowest in a long language.
@@ -399,13 +385,11 @@ QWidget* TfrmRuZede::BuildResultPanel() {
         unit = MakeLabel(panel, unitName);
         MakeProminent(value);
         FixSize(value, kResultWidth);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(value, row, 1);
-        grid->addWidget(unit, row, 2);
+        rows.Add(caption, value, unit);
     };
-    addResult(0, ui.lRes4, "lRes4", ui.lSrDA2, "lSrDA2", ui.Label27, "Label27");
-    addResult(1, ui.lVidIzm, "lVidIzm", ui.lRazmM, "lRazmM", ui.Label25, "Label25");
-    addResult(2, ui.lRes3, "lRes3", ui.lA2, "lA2", ui.Label26, "Label26");
+    addResult(ui.lRes4, "lRes4", ui.lSrDA2, "lSrDA2", ui.Label27, "Label27");
+    addResult(ui.lVidIzm, "lVidIzm", ui.lRazmM, "lRazmM", ui.Label25, "Label25");
+    addResult(ui.lRes3, "lRes3", ui.lA2, "lA2", ui.Label26, "Label26");
     grid->setColumnStretch(0, 1);
     return panel;
 }
