@@ -7,6 +7,7 @@ class QFrame;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStackedWidget;
 class QTextBrowser;
@@ -42,6 +43,13 @@ struct FormControls {
     QToolButton* btnMM = nullptr;
     QToolButton* btnExit = nullptr;
     QToolButton* btnInfo = nullptr;
+
+    // Thread designation, above the inputs.
+    QWidget* pnlDesignation = nullptr;
+    QLabel* lblDesignation = nullptr;
+    QLineEdit* cbDesignation = nullptr; // with type-ahead completion
+    QLabel* lblDesigLimits = nullptr;   // the limits, or what is wrong with the text
+    QGridLayout* designationGrid = nullptr;
 
     // Selectors.
     QComboBox* cbType = nullptr;
@@ -97,6 +105,8 @@ struct FormControls {
     QLabel* lSrDA2 = nullptr;
     QLabel* lRazmM = nullptr;
     QLabel* lA2 = nullptr;
+    QLabel* lblVerdict = nullptr;       // against the designation's limits
+    QLabel* lblReadingWindow = nullptr; // the readings a part within the limits shows
 
     // Unit labels; the length units follow the unit switch.
     QLabel* Label6 = nullptr;  // pitch
