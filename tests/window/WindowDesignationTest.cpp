@@ -153,6 +153,21 @@ private slots:
         QCOMPARE(w.text("lblDesigLimits"), limits);
     }
 
+    // The pitch field shows 1/13 in to five decimals; the designation's exact pitch is kept, and
+    // retyping what the field shows still stands for it.
+    void anInchThreadTakenInInches() {
+        WindowUnderTest w;
+        w.click("btnMM");
+        w.typeDesignation(QStringLiteral("1/2-13 UNC-2A"));
+        QCOMPARE(w.text("edStapka"), Local("0.07692"));
+        const QString limits = "d2 " + Range("0.4435", "0.4485", "in");
+        QCOMPARE(w.text("lblDesigLimits"), limits);
+        w.type("edStapka", Local("0.07692"));
+        QCOMPARE(w.text("lblDesigLimits"), limits);
+        w.type("edStapka", Local("0.0769"));
+        QCOMPARE(w.text("lblDesigLimits"), limits + QLatin1Char(' ') + Changed());
+    }
+
     void verdictAndReadingWindowAfterCalculate() {
         WindowUnderTest w;
         TypeBoltSetUp(w, QStringLiteral("0"), Local("10.25"));
