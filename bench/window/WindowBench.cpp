@@ -6,11 +6,13 @@
 // on a temporary settings file holding a catalogue of 30 wires.
 #include "lang/LanguageTable.h"
 #include "storage/ProgramPaths.h"
+#include "window/DesignationCompleter.h"
 #include "window/TQFloatEdit.h"
 #include "window/TfrmRuZede.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -106,6 +108,39 @@ void BM_CalculateLogic(benchmark::State& state) {
     QCoreApplication::processEvents();
 }
 BENCHMARK(BM_CalculateLogic)->Unit(benchmark::kMicrosecond);
+
+// The type-ahead list for a growing prefix: the catalogue's completions and the completer's
+// model filled with them, alternating between two prefixes so every iteration changes the list.
+void BM_DesignationCompletionList(benchmark::State& state) {
+    kthread::DesignationCompleter completer;
+    const QString prefixes[] = {QStringLiteral("M1"), QStringLiteral("M10")};
+    completer.setPrefix(prefixes[1]); // the catalogue is built on first use
+    bool first = true;
+    for (auto _ : state) {
+        completer.setPrefix(prefixes[first ? 0 : 1]);
+        first = !first;
+    }
+    state.SetLabel("M1 / M10");
+}
+BENCHMARK(BM_DesignationCompletionList)->Unit(benchmark::kMicrosecond);
+
+// One key in the designation field of the shown window ("M1" and back to "M"): the list, the
+// popup shown and the repaint.
+void BM_DesignationKeystroke(benchmark::State& state) {
+    auto* field = g_shown->findChild<QLineEdit*>(QStringLiteral("cbDesignation"));
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QStringLiteral("M"));
+    QCoreApplication::processEvents();
+    bool append = true;
+    for (auto _ : state) {
+        QTest::keyClick(field, append ? Qt::Key_1 : Qt::Key_Backspace);
+        QCoreApplication::processEvents();
+        append = !append;
+    }
+    QTest::keyClick(field, Qt::Key_Escape);
+}
+BENCHMARK(BM_DesignationKeystroke)->Unit(benchmark::kMicrosecond);
 
 QString WireCatalogue() {
     QString text = QStringLiteral("[DIAM_N]\nCOUNT=30\n");

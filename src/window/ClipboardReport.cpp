@@ -48,6 +48,16 @@ QString BuildReport(const ReportInputs& inputs) {
     AppendLine(report, inputs.firstResult, length);
     AppendLine(report, inputs.secondResult, length);
     AppendLine(report, inputs.deformCorr, length);
+    if (const std::optional<ReportDesignation>& designation = inputs.designation) {
+        AppendLine(report, designation->designation, none);
+        AppendLine(report, designation->limits, none);
+        for (const std::optional<ShownQuantity>& line :
+             {designation->verdict, designation->readingWindow}) {
+            if (line) {
+                AppendLine(report, *line, none);
+            }
+        }
+    }
     return report;
 }
 

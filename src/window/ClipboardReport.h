@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kthread {
 
@@ -19,6 +20,15 @@ struct ShownAngle {
     QString degrees;
     QString minutes;
     QString seconds;
+};
+
+// The lines a thread designation adds after the 18: the designation and its limits, and after
+// a calculation the verdict with its margin and the reading window.
+struct ReportDesignation {
+    ShownQuantity designation;                  // lblDesignation, cbDesignation
+    ShownQuantity limits;                       // lblDesigLimits
+    std::optional<ShownQuantity> verdict;       // lblVerdict
+    std::optional<ShownQuantity> readingWindow; // lblReadingWindow
 };
 
 struct ReportInputs {
@@ -42,11 +52,14 @@ struct ReportInputs {
     ShownQuantity firstResult;    // lRes4, lSrDA2 (length)
     ShownQuantity secondResult;   // lVidIzm, lRazmM (length)
     ShownQuantity deformCorr;     // lRes3, lA2 (length)
+
+    std::optional<ReportDesignation> designation; // when a designation is set
 };
 
 inline constexpr int kReportLineCount = 18;
 
-// The 18 lines, each ended by CR LF (the last one too). An empty value still gets its suffix.
+// The 18 lines, then the designation's lines when there is one, each ended by CR LF (the last
+// one too). An empty value still gets its suffix; the designation's values carry their units.
 QString BuildReport(const ReportInputs& inputs);
 
 } // namespace kthread

@@ -10,6 +10,8 @@
 // pnlClientRect  everything inside the frame
 // ToolBar1       btnCalc Calculate, btnCopy copy the report, btnLang language menu
 //                (UPopupMenuExt1), btnMM mm/inch switch, btnExit close, btnInfo about window
+// pnlDesignation     lblDesignation cbDesignation: the thread designation, with type-ahead;
+//                    lblDesigLimits its pitch-diameter limits, or what is wrong with the text
 // Label1 cbType      thread type          Label3 edStapka Label6     pitch
 // Label11 edBrH      number of starts     lHod lPodem Label7         lead (derived)
 // Label4 edA1g/m/s   first flank angle    Label16 edA2g/m/s          second flank angle
@@ -23,6 +25,8 @@
 // cbVidVav edIzmSt Label23                the given quantity (selector in the caption column)
 // lRes4 lSrDA2 Label27   first result     lVidIzm lRazmM Label25     second result
 // lRes3 lA2 Label26      deformation correction
+// lblVerdict lblReadingWindow  the verdict against the designation's limits, and the readings
+//                    over the probes that a part within them shows
 // pnlInputs, pnlResults  the form on the left, the results under the notebook
 // pnlTabs, pbCtrl_0..2   the notebook's drawn tabs; a tab's last character is its page in Book
 // Book               the pages: pbImage (schematic figure), catalogPage (probe catalogues),
@@ -37,6 +41,7 @@ class QFrame;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStackedWidget;
 class QTextBrowser;
@@ -71,6 +76,13 @@ struct FormControls {
     QToolButton* btnMM = nullptr;
     QToolButton* btnExit = nullptr;
     QToolButton* btnInfo = nullptr;
+
+    // Thread designation.
+    QWidget* pnlDesignation = nullptr;
+    QLabel* lblDesignation = nullptr;
+    QLineEdit* cbDesignation = nullptr;
+    QLabel* lblDesigLimits = nullptr;
+    QGridLayout* designationGrid = nullptr;
 
     // Selectors.
     QComboBox* cbType = nullptr;
@@ -126,6 +138,8 @@ struct FormControls {
     QLabel* lSrDA2 = nullptr;
     QLabel* lRazmM = nullptr;
     QLabel* lA2 = nullptr;
+    QLabel* lblVerdict = nullptr;
+    QLabel* lblReadingWindow = nullptr;
 
     // Unit labels.
     QLabel* Label6 = nullptr;

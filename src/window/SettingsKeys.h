@@ -67,6 +67,10 @@ inline constexpr QLatin1String kLanguageListSection("LANGUAGES");
 inline constexpr QLatin1String kChosenLanguageSection("MAIN");
 inline constexpr QLatin1String kChosenLanguageKey("Lang");
 
+// Settings file: the thread designation last entered, as typed or as understood; empty for none.
+inline constexpr QLatin1String kDesignationSection("MAIN");
+inline constexpr QLatin1String kDesignationKey("Designation");
+
 // A language file's own section naming it, and the value of each key it lacks.
 inline constexpr QLatin1String kLanguageMainSection("MAIN");
 inline constexpr QLatin1String kLanguageFlagKey("flag");

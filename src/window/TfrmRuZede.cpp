@@ -50,6 +50,8 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     // material, catalogue and figure; it resets the restored method and probe material.
     cbTypeChange();
     OpenCatalogues();
+    // Fills the geometry, which derives the probe from the catalogue just opened.
+    RestoreDesignation();
     PrepareBannerStrip();
 }
 
@@ -100,6 +102,7 @@ void TfrmRuZede::ConnectHandlers() {
             [this](int page) { BookPageChanged(page); });
     connect(ui.catalogPage, &CatalogPage::selectRequested, this,
             [this](int row) { btnSelClick(row); });
+    ConnectDesignationHandlers();
 
     // A quit that closes no window (the session ends, the application is told to quit) still
     // writes what a close writes.
@@ -114,6 +117,7 @@ void TfrmRuZede::ConnectHandlers() {
             FlushTrackPlacement();
             SaveSelections();
             SavePlacement();
+            SaveDesignation();
             WriteBackCatalogues();
         });
     }

@@ -18,16 +18,20 @@
 // TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp (mm/inch), TfrmRuZedeCatalog.cpp
 // (catalogue tables and the Select command), TfrmRuZedeFigure.cpp (the schematic figure),
 // TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
-// TfrmRuZedeReport.cpp (the clipboard report),
+// TfrmRuZedeReport.cpp (the clipboard report), TfrmRuZedeDesignation.cpp (the thread
+// designation and its limits), TfrmRuZedeVerdict.cpp (the verdict and the reading window),
 // TfrmRuZedeSettings.cpp and TfrmRuZedePlacement.cpp (what is remembered between runs).
 // What does not need the window's state lives in classes of its own beside it (FormRows,
 // PlacementState, ClipboardReport, BannerStrip, InputColumns and others).
 #pragma once
 
 #include "engine/Measurement.h"
+#include "engine/designation/ReadingWindow.h"
+#include "engine/designation/ThreadLimits.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
 #include "window/FrameHitTest.h"
+#include "window/PitchDiamVerdict.h"
 #include "window/PlacementState.h"
 
 #include <QIcon>
@@ -47,6 +51,7 @@ class QTimer;
 
 namespace kthread {
 
+class DesignationCompleter;
 class ProbeCatalogModel;
 class TPicHolder;
 class TUPopupMenuExtItem;
@@ -157,11 +162,35 @@ private:
 
     // Lead, optimal probe diameter and catalogue pick.
     void edStapkaChange();
+    void UpdateDerivedValues();
     bool DerivedInputsComplete() const;
     void edDiamChange();
     void SelectCatalogDiam(double target);
     void PickProbeFromCatalogue(double target);
     void WriteProbeDiam();
+
+    // Thread designation.
+    QWidget* BuildDesignationPanel();
+    void ConnectDesignationHandlers();
+    void cbDesignationEdited(const QString& text);
+    void cbDesignationCommit(const QString& typed);
+    void TakeDesignation(const QString& text, bool withThreadType);
+    void FillInputsFromDesignation(bool withThreadType);
+    bool InputsMatchDesignation() const;
+    bool DesignationInForce() const;
+    void RefreshDesignationState();
+    void ShowDesignationLimits();
+    void ApplyDesignationTexts();
+    void RestoreDesignation();
+    void SaveDesignation() const;
+
+    // Verdict.
+    // The uncertainty and decision rule the verdict is given under.
+    VerdictAllowance VerdictUncertainty() const;
+    void ShowVerdict(double pitchDiamMM, const TPitchDiamData& setup);
+    void ClearVerdict();
+    void DisplayVerdict();
+    std::optional<ReportDesignation> ShownDesignationReport() const;
 
     // Calculate.
     MeasurementInputs EnteredMeasurement() const;
@@ -260,6 +289,20 @@ private:
     QString FSizeText;
     QString FA2Text;
     std::optional<ResultValues> FResultsMM;
+
+    // The designation last taken from the field (as understood when valid), its limits or what
+    // is wrong with it, and whether the inputs have left it since.
+    DesignationCompleter* FDesignationCompleter = nullptr;
+    QString FDesigCommitted;
+    std::optional<designation::ThreadLimits> FDesigLimits;
+    std::optional<designation::ParseError> FDesigError;
+    bool FDesigChanged = false;
+    bool FDesigFilling = false;
+    struct ShownVerdict {
+        PitchDiamVerdict verdict;
+        std::optional<designation::ReadingWindow> window;
+    };
+    std::optional<ShownVerdict> FVerdict;
     bool FInputsReady = false;
     bool FInchMode = false;
     bool TaperSyncBusy = false;

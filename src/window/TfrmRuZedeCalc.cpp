@@ -3,6 +3,7 @@
 #include "window/TfrmRuZede.h"
 
 #include "engine/Measurement.h"
+#include "engine/designation/ThreadLimits.h"
 #include "window/NumberTexts.h"
 #include "window/TQFloatEdit.h"
 
@@ -60,6 +61,12 @@ void TfrmRuZede::btnCalcClick() {
             return;
         }
         TPitchDiamData data = BuildMeasurementRecord(inputs);
+        if (DesignationInForce()) {
+            // The inputs stand for the designation's values; its exact pitch and angles are
+            // used, not the ones rounded for their fields.
+            designation::ApplyToRecord(*FDesigLimits, data);
+        }
+        const TPitchDiamData setup = data;
 
         // The engine refuses a probe diameter of 0 and arithmetic faults: the labels keep what
         // they showed.
@@ -77,6 +84,8 @@ void TfrmRuZede::btnCalcClick() {
             ShowResults({data.SizeCtr, data.SizeOver, data.DeformCorr});
             break;
         }
+        ShowVerdict(inputs.given == GivenQuantity::PitchDiam ? inputs.givenValue : data.PitchDiam,
+                    setup);
     } catch (const std::exception&) {
         ShowErrorMessage(FErrorText);
     }

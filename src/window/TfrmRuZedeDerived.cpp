@@ -51,8 +51,13 @@ void TfrmRuZede::edStapkaChange() {
     if (!FInputsReady) {
         return;
     }
+    FPitchMM = LengthToMM(ui.edStapka->value());
+    UpdateDerivedValues();
+}
+
+// From FPitchMM and the other fields.
+void TfrmRuZede::UpdateDerivedValues() {
     try {
-        FPitchMM = LengthToMM(ui.edStapka->value());
         // Incomplete or out-of-range input stops silently and leaves what is shown.
         if (!DerivedInputsComplete()) {
             return;

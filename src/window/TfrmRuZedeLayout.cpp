@@ -206,7 +206,12 @@ void TfrmRuZede::BuildForm() {
     ui.columns = columns;
     columns->setContentsMargins(8, 6, 8, 8);
     columns->setSpacing(12);
-    columns->addWidget(BuildInputPanel(), 0, Qt::AlignTop);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(BuildDesignationPanel());
+    left->addWidget(BuildInputPanel());
+    left->addStretch(1);
+    columns->addLayout(left, 0);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
     right->addWidget(BuildNotebook(), 1);
@@ -390,6 +395,19 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     addResult(ui.lRes4, "lRes4", ui.lSrDA2, "lSrDA2", ui.Label27, "Label27");
     addResult(ui.lVidIzm, "lVidIzm", ui.lRazmM, "lRazmM", ui.Label25, "Label25");
     addResult(ui.lRes3, "lRes3", ui.lA2, "lA2", ui.Label26, "Label26");
+    // Shown only after a calculation with a designation in force.
+    ui.lblVerdict = MakeLabel(panel, "lblVerdict");
+    QFont bold = ui.lblVerdict->font();
+    bold.setBold(true);
+    ui.lblVerdict->setFont(bold);
+    ui.lblReadingWindow = MakeLabel(panel, "lblReadingWindow");
+    for (QLabel* label : {ui.lblVerdict, ui.lblReadingWindow}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->hide();
+    }
+    rows.AddWhole(ui.lblVerdict);
+    rows.AddWhole(ui.lblReadingWindow);
     grid->setColumnStretch(0, 1);
     return panel;
 }
@@ -451,8 +469,8 @@ void TfrmRuZede::FitLayoutToTexts() {
     InputTextWidths texts;
     QStringList captions;
     for (const QLabel* caption :
-         {ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16, ui.ULabel5, ui.ULabel6,
-          ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
+         {ui.lblDesignation, ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16,
+          ui.ULabel5, ui.ULabel6, ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
         captions << caption->text();
     }
     // Both probe captions, so that a change of thread type does not move the columns.
@@ -516,9 +534,10 @@ void TfrmRuZede::FitLayoutToTexts() {
 
     ui.inputGrid->setColumnMinimumWidth(0, chosen.caption);
     ui.taperGrid->setColumnMinimumWidth(0, chosen.caption);
+    ui.designationGrid->setColumnMinimumWidth(0, chosen.caption);
     for (QLabel* caption :
-         {ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16, ui.ULabel5, ui.ULabel6,
-          ui.lODN, ui.lDN, ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
+         {ui.lblDesignation, ui.Label1, ui.Label3, ui.Label11, ui.lHod, ui.Label4, ui.Label16,
+          ui.ULabel5, ui.ULabel6, ui.lODN, ui.lDN, ui.Label12, ui.ULabel1, ui.Label2, ui.Label5}) {
         caption->setMaximumWidth(chosen.caption);
     }
     for (QComboBox* combo : {ui.cbType, ui.cbMaterial, ui.cbThrMaterial, ui.cbIzm}) {

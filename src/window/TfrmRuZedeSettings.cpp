@@ -118,6 +118,7 @@ void TfrmRuZede::SaveOnClose() {
     FlushTrackPlacement();
     SaveSelections();
     SavePlacement();
+    SaveDesignation();
     CloseCatalogues();
 }
 

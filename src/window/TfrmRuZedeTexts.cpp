@@ -126,6 +126,7 @@ void TfrmRuZede::ApplyLanguage() {
     }
     ui.catalogPage->setHints(LangText(NewRow), LangText(DeleteRow), LangText(Select));
     FErrorText = LangText(ErrorMessage);
+    ApplyDesignationTexts();
 
     FitLayoutToTexts();
 

@@ -65,6 +65,8 @@ void TfrmRuZede::ApplyUnitDisplay() {
         ui.edIzmSt->setValue(RoundHalfEven(FGivenMM, kMMFieldDecimals));
     }
     DisplayResults();
+    ShowDesignationLimits();
+    DisplayVerdict();
     FInputsReady = true;
 }
 

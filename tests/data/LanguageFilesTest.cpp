@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kthread {
@@ -149,6 +150,36 @@ TEST_P(ShippedLanguageFile, BannerTextsAreOneSentenceEach) {
         ASSERT_TRUE(end.hasMatch()) << "text " << number << " ends no sentence";
         EXPECT_EQ(end.capturedEnd(), text.size())
             << "text " << number << " goes on after a sentence: " << text.toStdString();
+    }
+}
+
+TEST_P(ShippedLanguageFile, KeepsEachPlaceholderOfTheEnglishTextsOnce) {
+    // The window fills "%1" with a margin or with the part of a designation that is wrong; a
+    // text that lost it, or has it twice, would show the number or the part nowhere or twice.
+    const Texts english = LoadedTexts(shipped::kReferenceLanguageFile);
+    const Texts texts = LoadedTexts(fileName());
+    ASSERT_FALSE(texts.empty());
+    int placeholders = 0;
+    for (const auto& [number, englishText] : english) {
+        const qsizetype expected = englishText.count(QStringLiteral("%1"));
+        placeholders += static_cast<int>(expected);
+        EXPECT_EQ(texts.at(number).count(QStringLiteral("%1")), expected)
+            << "text " << number << ": " << texts.at(number).toStdString();
+        EXPECT_FALSE(texts.at(number).contains(QStringLiteral("%2"))) << "text " << number;
+    }
+    EXPECT_EQ(placeholders, 9) << "the margin and the eight kinds of error";
+}
+
+TEST_P(ShippedLanguageFile, NamesTheVerdictsAndParseErrorsDifferently) {
+    const Texts texts = LoadedTexts(fileName());
+    ASSERT_FALSE(texts.empty());
+    for (const auto& [first, last] : {std::pair{112, 115}, std::pair{120, 127}}) {
+        std::map<QString, int> numberOfText;
+        for (int number = first; number <= last; ++number) {
+            const auto [it, inserted] = numberOfText.emplace(texts.at(number), number);
+            EXPECT_TRUE(inserted) << "texts " << it->second << " and " << number << " both read "
+                                  << it->first.toStdString();
+        }
     }
 }
 

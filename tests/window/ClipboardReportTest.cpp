@@ -127,5 +127,50 @@ TEST(ClipboardReportTest, EmptyAngleFieldsStillShowTheMarks) {
     EXPECT_EQ(lines[4], QStringLiteral("A1: \t° ' \""));
 }
 
+ReportDesignation SampleDesignation() {
+    ReportDesignation d;
+    d.designation = {"Thread designation", "M10x1.5-6g"};
+    d.limits = {"Pitch-diameter limits", "d2 8.862 … 8.994 mm"};
+    d.verdict = ShownQuantity{"Verdict", "within limits, margin 44.7 µm"};
+    d.readingWindow = ShownQuantity{"Reading window", "M 10.16275 … 10.29470 mm"};
+    return d;
+}
+
+TEST(ClipboardReportTest, DesignationLinesFollowTheEighteenUnchanged) {
+    for (const bool inches : {false, true}) {
+        ReportInputs in = Sample(inches);
+        const QStringList plain = LinesOf(BuildReport(in));
+        in.designation = SampleDesignation();
+        const QString report = BuildReport(in);
+        EXPECT_TRUE(report.endsWith(QStringLiteral("\r\n")));
+        EXPECT_EQ(report.count(QLatin1Char('\n')), kReportLineCount + 4);
+        EXPECT_EQ(report.count(QLatin1Char('\r')), kReportLineCount + 4);
+        const QStringList lines = LinesOf(report);
+        ASSERT_EQ(lines.size(), kReportLineCount + 4);
+        EXPECT_EQ(lines.mid(0, kReportLineCount), plain);
+        // The values carry their own units, whatever the unit mode.
+        EXPECT_EQ(lines[18], QStringLiteral("Thread designation: \tM10x1.5-6g"));
+        EXPECT_EQ(lines[19], QStringLiteral("Pitch-diameter limits: \td2 8.862 … 8.994 mm"));
+        EXPECT_EQ(lines[20], QStringLiteral("Verdict: \twithin limits, margin 44.7 µm"));
+        EXPECT_EQ(lines[21], QStringLiteral("Reading window: \tM 10.16275 … 10.29470 mm"));
+    }
+}
+
+TEST(ClipboardReportTest, BeforeACalculationADesignationAddsItsLimitsOnly) {
+    ReportInputs in = Sample(false);
+    in.designation = SampleDesignation();
+    in.designation->verdict.reset();
+    in.designation->readingWindow.reset();
+    const QStringList lines = LinesOf(BuildReport(in));
+    ASSERT_EQ(lines.size(), kReportLineCount + 2);
+    EXPECT_EQ(lines[19], QStringLiteral("Pitch-diameter limits: \td2 8.862 … 8.994 mm"));
+
+    // A verdict without a reading window (its calculation failed) still has its line.
+    in.designation->verdict = ShownQuantity{"Verdict", "undersize, margin -1.0 µm"};
+    const QStringList withVerdict = LinesOf(BuildReport(in));
+    ASSERT_EQ(withVerdict.size(), kReportLineCount + 3);
+    EXPECT_EQ(withVerdict[20], QStringLiteral("Verdict: \tundersize, margin -1.0 µm"));
+}
+
 } // namespace
 } // namespace kthread

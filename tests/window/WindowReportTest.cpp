@@ -103,6 +103,50 @@ private slots:
         QVERIFY(lines[14].contains(inches ? Local("0.7874") : QStringLiteral("20")));
     }
 
+    void designationLinesAfterTheEighteen_data() {
+        QTest::addColumn<bool>("inches");
+        QTest::newRow("millimetres") << false;
+        QTest::newRow("inches") << true;
+    }
+    void designationLinesAfterTheEighteen() {
+        QFETCH(bool, inches);
+        WindowUnderTest w;
+        w.typeDesignation(QStringLiteral("M10x1.5-6g"));
+        w.click("btnCopy");
+        QStringList lines = ClipboardLines();
+        QCOMPARE(lines.size(), kthread::kReportLineCount + 2);
+        QCOMPARE(lines[18], Line(w.text("lblDesignation"), QStringLiteral("M10x1.5-6g"), ""));
+        QCOMPARE(lines[19],
+                 Line(QStringLiteral("Pitch-diameter limits"), w.text("lblDesigLimits"), ""));
+
+        if (inches) {
+            w.click("btnMM");
+        }
+        w.type("edDiam", inches ? Local("0.0341") : Local("0.866"));
+        w.type("edIzmSt", inches ? Local("0.40354") : Local("10.25"));
+        w.pressEnter("edIzmSt");
+        w.click("btnCopy");
+        lines = ClipboardLines();
+        QCOMPARE(lines.size(), kthread::kReportLineCount + 4);
+        // The 18 lines are those of a window without a designation.
+        QCOMPARE(lines[15], Line(w.text("lRes4"), w.text("lSrDA2"), inches ? " in" : " mm"));
+        QCOMPARE(lines[17], Line(w.text("lRes3"), w.text("lA2"), inches ? " in" : " mm"));
+        QCOMPARE(lines[19],
+                 Line(QStringLiteral("Pitch-diameter limits"), w.text("lblDesigLimits"), ""));
+        QVERIFY(lines[19].endsWith(inches ? QStringLiteral(" in") : QStringLiteral(" mm")));
+        QCOMPARE(lines[20], Line(QStringLiteral("Verdict"), w.text("lblVerdict"), ""));
+        QVERIFY(lines[20].contains(QStringLiteral("within limits, margin ")));
+        QCOMPARE(QStringLiteral("Reading window: ") + lines[21].section(QStringLiteral(": \t"), 1),
+                 w.text("lblReadingWindow"));
+
+        // Changed inputs: the designation and its marked limits stay, the verdict goes.
+        w.type("edBrH", QStringLiteral("2"));
+        w.click("btnCopy");
+        lines = ClipboardLines();
+        QCOMPARE(lines.size(), kthread::kReportLineCount + 2);
+        QVERIFY(lines[19].endsWith(QStringLiteral("(changed)")));
+    }
+
     void reportBeforeAnyCalculation_data() {
         QTest::addColumn<bool>("inches");
         QTest::addColumn<QString>("length");

@@ -167,6 +167,18 @@ void WindowUnderTest::leave(const char* editName) {
     other->setFocus(Qt::TabFocusReason);
 }
 
+void WindowUnderTest::typeDesignation(const QString& text) {
+    auto* field = m_window->findChild<QLineEdit*>(QStringLiteral("cbDesignation"));
+    if (field == nullptr) {
+        qFatal("no designation field");
+    }
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
 void WindowUnderTest::typeWorkedExample(bool inches) {
     if (inches) {
         type("edStapka", Local("0.0590551181102362"));

@@ -55,6 +55,9 @@ public:
     // Moves the focus on to another control, so the field's leaving rules run.
     void leave(const char* editName);
 
+    // Types a thread designation into cbDesignation and takes it with Enter.
+    void typeDesignation(const QString& text);
+
     // The pitch, probe and size of the worked example, typed in the current unit.
     void typeWorkedExample(bool inches);
 
