@@ -48,6 +48,12 @@ QString BuildReport(const ReportInputs& inputs) {
     AppendLine(report, inputs.firstResult, length);
     AppendLine(report, inputs.secondResult, length);
     AppendLine(report, inputs.deformCorr, length);
+    if (inputs.budget) {
+        AppendLine(report, inputs.budget->expanded, none);
+        for (const ShownQuantity& contribution : inputs.budget->contributions) {
+            AppendLine(report, contribution, none);
+        }
+    }
     return report;
 }
 

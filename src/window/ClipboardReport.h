@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <vector>
 
 namespace kthread {
 
@@ -19,6 +21,13 @@ struct ShownAngle {
     QString degrees;
     QString minutes;
     QString seconds;
+};
+
+// The uncertainty budget after the last Calculate: the expanded uncertainty with its caption and
+// k ("± 0.00185 mm (k = 2)"), then each input's contribution with its share of the variance.
+struct ShownBudget {
+    ShownQuantity expanded;
+    std::vector<ShownQuantity> contributions;
 };
 
 struct ReportInputs {
@@ -42,11 +51,15 @@ struct ReportInputs {
     ShownQuantity firstResult;    // lRes4, lSrDA2 (length)
     ShownQuantity secondResult;   // lVidIzm, lRazmM (length)
     ShownQuantity deformCorr;     // lRes3, lA2 (length)
+
+    // Appended after every other line when there is a budget; values carry their units.
+    std::optional<ShownBudget> budget;
 };
 
 inline constexpr int kReportLineCount = 18;
 
-// The 18 lines, each ended by CR LF (the last one too). An empty value still gets its suffix.
+// The 18 lines, each ended by CR LF (the last one too), then the budget's lines when there is
+// one. An empty value still gets its suffix.
 QString BuildReport(const ReportInputs& inputs);
 
 } // namespace kthread

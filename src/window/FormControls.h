@@ -9,6 +9,7 @@ class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QStackedWidget;
+class QTableView;
 class QTextBrowser;
 class QToolBar;
 class QToolButton;
@@ -97,6 +98,8 @@ struct FormControls {
     QLabel* lSrDA2 = nullptr;
     QLabel* lRazmM = nullptr;
     QLabel* lA2 = nullptr;
+    QLabel* lblUncertaintyCaption = nullptr;
+    QLabel* lblUncertainty = nullptr; // the expanded uncertainty of the result, "± U (k = 2)"
 
     // Unit labels; the length units follow the unit switch.
     QLabel* Label6 = nullptr;  // pitch
@@ -124,16 +127,31 @@ struct FormControls {
     // The language menu of btnLang.
     QMenu* UPopupMenuExt1 = nullptr;
 
-    // Notebook: three drawn tabs over the pages; the last character of a tab's name is the
+    // Notebook: four drawn tabs over the pages; the last character of a tab's name is the
     // number of its page.
     TPaintBox* pnlTabs = nullptr;
     TPaintBox* pbCtrl_0 = nullptr;
     TPaintBox* pbCtrl_1 = nullptr;
     TPaintBox* pbCtrl_2 = nullptr;
+    TPaintBox* pbCtrl_3 = nullptr;
     QStackedWidget* Book = nullptr;
     TPaintBox* pbImage = nullptr; // the schematic figure
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;
+    // The uncertainty budget page.
+    QWidget* pgBudget = nullptr;
+    QLabel* lblDecisionRule = nullptr;
+    QComboBox* cbDecisionRule = nullptr; // in the order of uncertainty::DecisionRule
+    QTableView* tvBudget = nullptr;
+    QLabel* lblCombinedCaption = nullptr;
+    QLabel* lblCombined = nullptr;
+    QLabel* lblDegreesCaption = nullptr;
+    QLabel* lblDegrees = nullptr;
+    QLabel* lblCoverageCaption = nullptr;
+    QLabel* lblCoverage = nullptr;
+    QLabel* lblExpandedCaption = nullptr;
+    QLabel* lblExpanded = nullptr;
+    QLabel* lblBudgetNote = nullptr; // why there is no budget, or why it is only first-order
 
     // Banner strip.
     QWidget* pnlBanner = nullptr;

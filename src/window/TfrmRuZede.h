@@ -17,11 +17,16 @@
 // pair, given quantity), TfrmRuZedeDerived.cpp (lead, optimal probe, catalogue pick),
 // TfrmRuZedeCalc.cpp (Calculate), TfrmRuZedeUnits.cpp (mm/inch), TfrmRuZedeCatalog.cpp
 // (catalogue tables and the Select command), TfrmRuZedeFigure.cpp (the schematic figure),
-// TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
+// TfrmRuZedeBudget.cpp (the uncertainty budget page and the expanded uncertainty beside the
+// results), TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
 // TfrmRuZedeSettings.cpp and TfrmRuZedePlacement.cpp (what is remembered between runs).
 #pragma once
 
 #include "engine/Measurement.h"
+#include "engine/PitchDiam.h"
+#include "engine/uncertainty/ConformityDecision.h"
+#include "engine/uncertainty/MeasurementModel.h"
+#include "engine/uncertainty/UncertaintyBudget.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
 #include "window/FrameHitTest.h"
@@ -37,6 +42,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QMouseEvent;
 class QPainter;
@@ -44,6 +51,7 @@ class QTimer;
 
 namespace kthread {
 
+class BudgetTableModel;
 class ProbeCatalogModel;
 class TPicHolder;
 class TUPopupMenuExtItem;
@@ -75,6 +83,15 @@ public:
     void btnRestoreClick();
     void btnMinimizeClick();
 
+    // What the conformity verdict needs of the last budget: the expanded uncertainty of the
+    // pitch diameter in mm (0 when there is no budget) and the decision rule chosen on the
+    // budget page. With the pitch diameter given, its own stated uncertainty times the budget's k.
+    struct VerdictUncertaintyValue {
+        double expandedMM;
+        uncertainty::DecisionRule rule;
+    };
+    VerdictUncertaintyValue CurrentVerdictUncertainty() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +120,7 @@ private:
     QWidget* BuildResultPanel();
     QWidget* BuildNotebook();
     QWidget* BuildFigurePage(QWidget* parent);
+    QWidget* BuildBudgetPage(QWidget* parent);
     void ConnectHandlers();
     void FitToDesktop();
     void FormShow();
@@ -165,6 +183,18 @@ private:
     void btnCalcClick();
     void ShowResults(const ResultValues& results);
     void DisplayResults();
+
+    // Uncertainty budget.
+    void ApplyBudgetTexts();
+    void RefreshBudgetCaptions();
+    void CalculateBudget(const TPitchDiamData& record);
+    void RecomputeBudget();
+    void ClearBudget();
+    void ShowBudgetFigures();
+    QString LengthFigureText(double millimetres) const;
+    std::optional<ShownBudget> ShownBudgetReport() const;
+    void RestoreUncertaintySettings();
+    void SaveUncertaintySettings();
 
     // Units.
     void btnMMClick();
@@ -241,7 +271,8 @@ private:
 
     ProbeCatalogModel* mdDiamOut = nullptr;
     ProbeCatalogModel* mdDiamIn = nullptr;
-    TPicHolder* PicHolder1 = nullptr; // the schematic figures, by name
+    BudgetTableModel* mdBudget = nullptr; // the input uncertainties and the last budget
+    TPicHolder* PicHolder1 = nullptr;     // the schematic figures, by name
     QIcon FMillimetreIcon;
     QIcon FInchIcon;
     MessageHook FMessageHook;
@@ -257,6 +288,12 @@ private:
     QString FSizeText;
     QString FA2Text;
     std::optional<ResultValues> FResultsMM;
+    // The record of the last Calculate, while its results are shown; the budget is of it.
+    std::optional<TPitchDiamData> FBudgetRecord;
+    uncertainty::BudgetError FBudgetError = uncertainty::BudgetError::None;
+    uncertainty::InputQuantity FBudgetFailedInput = uncertainty::InputQuantity::GivenValue;
+    // The UNCERTAINTY section as read or last written; a close writes only a change.
+    std::vector<std::pair<QString, QString>> FUncertaintyStored;
     bool FInputsReady = false;
     bool FInchMode = false;
     bool TaperSyncBusy = false;

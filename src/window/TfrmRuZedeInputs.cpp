@@ -151,6 +151,7 @@ void TfrmRuZede::ClearResults() {
     FA2Text.clear();
     FDiamText.clear();
     FResultsMM.reset();
+    ClearBudget();
 }
 
 // edDiam shows the probe diameter in the display unit; inches with 4 decimals.

@@ -11,6 +11,7 @@
 #include "window/LanguageMenuStyle.h"
 #include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
+#include "window/TabPainter.h"
 #include "window/ThreadTables.h"
 #include "window/ToolIcons.h"
 #include "window/catalog/CatalogPage.h"
@@ -45,8 +46,8 @@ constexpr int kResultWidth = 96;
 constexpr int kCaptionLayoutSlack = 3;
 constexpr double kAngleMarkScale = 1.6;
 constexpr int kAngleMarkGap = 3;
-// The notebook keeps room for its three tabs.
-constexpr int kMinimumNotebookWidth = 300;
+// The notebook keeps room for its four tabs.
+constexpr int kMinimumNotebookWidth = 4 * kTabStep + 1;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -406,6 +407,13 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     addResult(0, ui.lRes4, "lRes4", ui.lSrDA2, "lSrDA2", ui.Label27, "Label27");
     addResult(1, ui.lVidIzm, "lVidIzm", ui.lRazmM, "lRazmM", ui.Label25, "Label25");
     addResult(2, ui.lRes3, "lRes3", ui.lA2, "lA2", ui.Label26, "Label26");
+    ui.lblUncertaintyCaption = MakeLabel(panel, "lblUncertaintyCaption");
+    ui.lblUncertaintyCaption->setWordWrap(true);
+    ui.lblUncertainty = MakeLabel(panel, "lblUncertainty");
+    ui.lblUncertainty->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.lblUncertainty->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(ui.lblUncertaintyCaption, 3, 0);
+    grid->addWidget(ui.lblUncertainty, 3, 1, 1, 2);
     grid->setColumnStretch(0, 1);
     return panel;
 }
@@ -452,6 +460,8 @@ QWidget* TfrmRuZede::BuildNotebook() {
     ui.redHlep->setReadOnly(true);
     ui.redHlep->setOpenExternalLinks(true);
     book->addWidget(ui.redHlep);
+
+    book->addWidget(BuildBudgetPage(book));
     return notebook;
 }
 
@@ -511,7 +521,7 @@ void TfrmRuZede::FitLayoutToTexts() {
     // The notebook and the results keep what they need with the result captions on one line;
     // the rest is the form's.
     int resultCaption = 0;
-    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3}) {
+    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3, ui.lblUncertaintyCaption}) {
         resultCaption = std::max(resultCaption,
                                  metrics.horizontalAdvance(caption->text()) + kCaptionLayoutSlack);
     }
@@ -521,8 +531,13 @@ void TfrmRuZede::FitLayoutToTexts() {
     }
     const QMargins resultMargins = ui.resultGrid->contentsMargins();
     const int frame = 2 * ui.pnlResults->frameWidth();
+    // The expanded uncertainty spans the value and unit columns.
+    const int uncertaintyWidth =
+        metrics.horizontalAdvance(QStringLiteral("± 0.000000 in. (k = 2.00)"));
+    const int valueAndUnit =
+        std::max(kResultWidth + ui.resultGrid->horizontalSpacing() + resultUnit, uncertaintyWidth);
     const int resultsNeed = frame + resultMargins.left() + resultMargins.right() + resultCaption +
-                            2 * ui.resultGrid->horizontalSpacing() + kResultWidth + resultUnit;
+                            ui.resultGrid->horizontalSpacing() + valueAndUnit;
     const QMargins margins = ui.columns->contentsMargins();
     const int rightNeed = std::max(kMinimumNotebookWidth, resultsNeed);
     const int clientWidth = width() - 2 * kResizeStripWidth;

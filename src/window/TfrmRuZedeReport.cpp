@@ -52,6 +52,7 @@ ReportInputs TfrmRuZede::ShownReportInputs() const {
     shown.firstResult = Shown(ui.lRes4, ui.lSrDA2);
     shown.secondResult = Shown(ui.lVidIzm, ui.lRazmM);
     shown.deformCorr = Shown(ui.lRes3, ui.lA2);
+    shown.budget = ShownBudgetReport();
     return shown;
 }
 

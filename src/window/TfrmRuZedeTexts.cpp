@@ -54,6 +54,7 @@ enum Text : int {
     Taper = 43,
     HalfTaperAngle = 44,
     Steel = 74,
+    Uncertainty = 130,
 };
 
 QString WithSymbol(int text, const QString& symbol) {
@@ -119,13 +120,16 @@ void TfrmRuZede::ApplyLanguage() {
     ui.btnLang->setToolTip(LangText(Language));
     ui.btnMM->setToolTip(QStringLiteral("mm / in."));
     // A tab's caption is its hint.
-    for (const auto& [tab, text] :
-         {std::pair{ui.pbCtrl_0, Figure}, {ui.pbCtrl_1, Catalog}, {ui.pbCtrl_2, Manual}}) {
+    for (const auto& [tab, text] : {std::pair{ui.pbCtrl_0, Figure},
+                                    {ui.pbCtrl_1, Catalog},
+                                    {ui.pbCtrl_2, Manual},
+                                    {ui.pbCtrl_3, Uncertainty}}) {
         tab->setToolTip(LangText(text));
         tab->update();
     }
     ui.catalogPage->setHints(LangText(NewRow), LangText(DeleteRow), LangText(Select));
     FErrorText = LangText(ErrorMessage);
+    ApplyBudgetTexts();
 
     FitLayoutToTexts();
 
@@ -155,6 +159,7 @@ void TfrmRuZede::ApplyGivenQuantityCaptions() {
     } else {
         ui.lRes4->setText(WithSymbol(MeasurementPD, QStringLiteral("m")));
     }
+    RefreshBudgetCaptions();
 }
 
 } // namespace kthread

@@ -3,6 +3,7 @@
 #include "window/TfrmRuZede.h"
 
 #include "engine/NumberText.h"
+#include "window/BudgetTableModel.h"
 #include "window/NumberTexts.h"
 #include "window/TQFloatEdit.h"
 
@@ -65,6 +66,8 @@ void TfrmRuZede::ApplyUnitDisplay() {
         ui.edIzmSt->setValue(RoundHalfEven(FGivenMM, kMMFieldDecimals));
     }
     DisplayResults();
+    mdBudget->setInchMode(FInchMode);
+    ShowBudgetFigures();
     FInputsReady = true;
 }
 

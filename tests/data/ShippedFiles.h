@@ -24,7 +24,8 @@ inline QStringList LanguageFileNames() {
     return LanguagesFolder().entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
 }
 
-// Every text number the program puts on a control: 0001-0045, 0051-0074 and the banner texts.
+// Every text number the program puts on a control: 0001-0045, 0051-0074, the banner texts and
+// those of the uncertainty budget.
 inline std::vector<int> ProgramTextNumbers() {
     std::vector<int> numbers;
     for (int n = 1; n <= 45; ++n) {
@@ -34,6 +35,9 @@ inline std::vector<int> ProgramTextNumbers() {
         numbers.push_back(n);
     }
     for (int n = 100; n <= 105; ++n) {
+        numbers.push_back(n);
+    }
+    for (int n = 130; n <= 158; ++n) {
         numbers.push_back(n);
     }
     return numbers;
