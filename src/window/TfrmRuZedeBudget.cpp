@@ -317,10 +317,15 @@ std::optional<ShownBudget> TfrmRuZede::ShownBudgetReport() const {
     if (!mdBudget->budget()) {
         return std::nullopt;
     }
+    const std::optional<uncertainty::UncertaintyBudget>& budget = mdBudget->budget();
+    // Lengths end as in the report's other lines (" in", not the screen's " in.").
+    const QString unit = FInchMode ? QStringLiteral(" in") : QStringLiteral(" mm");
     ShownBudget shown;
-    shown.expanded = {ui.lblUncertaintyCaption->text(), ui.lblUncertainty->text()};
-    const QString unit = FInchMode ? QStringLiteral(" in.") : QStringLiteral(" mm");
-    for (const uncertainty::BudgetRow& row : mdBudget->budget()->rows) {
+    shown.expanded = {ui.lblUncertaintyCaption->text(),
+                      QStringLiteral("± ") + LengthFigureText(budget->expandedUncertainty) + unit +
+                          QStringLiteral(" (k = ") + CoverageText(budget->coverageFactor) +
+                          QLatin1Char(')')};
+    for (const uncertainty::BudgetRow& row : budget->rows) {
         const int tableRow = static_cast<int>(row.quantity);
         const auto cell = [&](int column) {
             return mdBudget->data(mdBudget->index(tableRow, column)).toString();

@@ -521,7 +521,8 @@ void TfrmRuZede::FitLayoutToTexts() {
     // The notebook and the results keep what they need with the result captions on one line;
     // the rest is the form's.
     int resultCaption = 0;
-    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3, ui.lblUncertaintyCaption}) {
+    // The uncertainty's caption wraps rather than widen the results.
+    for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3}) {
         resultCaption = std::max(resultCaption,
                                  metrics.horizontalAdvance(caption->text()) + kCaptionLayoutSlack);
     }
@@ -531,13 +532,10 @@ void TfrmRuZede::FitLayoutToTexts() {
     }
     const QMargins resultMargins = ui.resultGrid->contentsMargins();
     const int frame = 2 * ui.pnlResults->frameWidth();
-    // The expanded uncertainty spans the value and unit columns.
-    const int uncertaintyWidth =
-        metrics.horizontalAdvance(QStringLiteral("± 0.000000 in. (k = 2.00)"));
-    const int valueAndUnit =
-        std::max(kResultWidth + ui.resultGrid->horizontalSpacing() + resultUnit, uncertaintyWidth);
+    // The expanded uncertainty spans the value and unit columns; its caption and the other
+    // result captions share the rest and wrap when the row is short.
     const int resultsNeed = frame + resultMargins.left() + resultMargins.right() + resultCaption +
-                            ui.resultGrid->horizontalSpacing() + valueAndUnit;
+                            2 * ui.resultGrid->horizontalSpacing() + kResultWidth + resultUnit;
     const QMargins margins = ui.columns->contentsMargins();
     const int rightNeed = std::max(kMinimumNotebookWidth, resultsNeed);
     const int clientWidth = width() - 2 * kResizeStripWidth;
