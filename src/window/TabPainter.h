@@ -11,8 +11,8 @@ class QSize;
 
 namespace kthread {
 
-// Four tabs side by side within the notebook's minimum width of 301 pixels.
-inline constexpr int kTabWidth = 76;
+// Four tabs side by side within the notebook's minimum width of 317 pixels.
+inline constexpr int kTabWidth = 80;
 inline constexpr int kTabHeight = 24;
 // Neighbouring tabs overlap by one pixel, so they share their outline.
 inline constexpr int kTabStep = kTabWidth - 1;

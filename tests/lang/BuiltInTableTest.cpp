@@ -55,6 +55,10 @@ TEST(BuiltInTable, LoadsFromAnyExecutableWithTheEntriesInOrder) {
     for (int n = 100; n <= 105; ++n) {
         expected.append(QString::number(n).rightJustified(4, u'0'));
     }
+    // The uncertainty budget's texts.
+    for (int n = 130; n <= 158; ++n) {
+        expected.append(QString::number(n).rightJustified(4, u'0'));
+    }
     EXPECT_EQ(numbers, expected);
 }
 

@@ -264,7 +264,7 @@ private slots:
         for (int page = 0; page < 4; ++page) {
             const QByteArray name = "pbCtrl_" + QByteArray::number(page);
             QCOMPARE(Child<TPaintBox>(w, name.constData())->geometry(),
-                     QRect(page * 75, 0, 76, 24));
+                     QRect(page * 79, 0, 80, 24));
         }
         QCOMPARE(Child<TPaintBox>(w, "pbCtrl_1")->toolTip(), QStringLiteral("Catalog"));
     }
