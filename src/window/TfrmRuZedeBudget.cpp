@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 namespace kthread {
 
@@ -65,7 +66,7 @@ enum Text : int {
 
 constexpr int kMMDecimals = 5;
 constexpr int kInchDecimals = 6;
-constexpr int kCoverageDecimals = 2;
+constexpr int kQuantityColumnWidth = 120;
 
 QLabel* PageLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -116,6 +117,12 @@ QWidget* TfrmRuZede::BuildBudgetPage(QWidget* parent) {
     ui.tvBudget->verticalHeader()->hide();
     ui.tvBudget->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui.tvBudget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The inputs' names are long: their column keeps a width that leaves the figures in view,
+    // cut with an ellipsis (the hint shows the whole name).
+    ui.tvBudget->horizontalHeader()->setSectionResizeMode(BudgetTableModel::QuantityColumn,
+                                                          QHeaderView::Interactive);
+    ui.tvBudget->setColumnWidth(BudgetTableModel::QuantityColumn, kQuantityColumnWidth);
+    ui.tvBudget->setTextElideMode(Qt::ElideRight);
     ui.tvBudget->setWordWrap(false);
     layout->addWidget(ui.tvBudget, 1);
 
@@ -160,10 +167,15 @@ void TfrmRuZede::ApplyBudgetTexts() {
                                        LangText(SimpleAcceptanceRule));
     }
     ui.lblDecisionRule->setText(LangText(DecisionRuleText));
-    ui.lblCombinedCaption->setText(WithSymbol(CombinedUncertainty, QStringLiteral("uc")));
-    ui.lblDegreesCaption->setText(WithSymbol(EffectiveDegrees, QStringLiteral("νeff")));
-    ui.lblCoverageCaption->setText(WithSymbol(CoverageFactorText, QStringLiteral("k")));
-    ui.lblExpandedCaption->setText(WithSymbol(ExpandedUncertainty, QStringLiteral("U")));
+    // The page is narrow: the figures go by their usual symbols, named in full by the hint.
+    for (const auto& [caption, text, symbol] :
+         {std::tuple{ui.lblCombinedCaption, CombinedUncertainty, QStringLiteral("uc")},
+          {ui.lblDegreesCaption, EffectiveDegrees, QStringLiteral("νeff")},
+          {ui.lblCoverageCaption, CoverageFactorText, QStringLiteral("k")},
+          {ui.lblExpandedCaption, ExpandedUncertainty, QStringLiteral("U")}}) {
+        caption->setText(symbol + QStringLiteral(" ="));
+        caption->setToolTip(LangText(text));
+    }
     RefreshBudgetCaptions();
     ShowBudgetFigures();
 }
@@ -258,6 +270,8 @@ void TfrmRuZede::ShowBudgetFigures() {
         ui.lblUncertainty->setText(QStringLiteral("± ") +
                                    LengthFigureText(budget->expandedUncertainty) + unit +
                                    QStringLiteral(" (k = ") + coverage + QLatin1Char(')'));
+        // Whole or not at all: the caption beside it wraps instead.
+        ui.lblUncertainty->setMinimumWidth(ui.lblUncertainty->sizeHint().width());
         ui.lblCombined->setText(LengthFigureText(budget->combinedUncertainty) + unit);
         ui.lblDegrees->setText(std::isinf(budget->effectiveDof)
                                    ? QStringLiteral("∞")

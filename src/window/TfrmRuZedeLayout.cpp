@@ -412,8 +412,12 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     ui.lblUncertainty = MakeLabel(panel, "lblUncertainty");
     ui.lblUncertainty->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.lblUncertainty->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(ui.lblUncertaintyCaption, 3, 0);
-    grid->addWidget(ui.lblUncertainty, 3, 1, 1, 2);
+    // A row of its own across the columns: the caption gives way (wraps) before the value.
+    auto* uncertaintyRow = new QHBoxLayout;
+    uncertaintyRow->setSpacing(grid->horizontalSpacing());
+    uncertaintyRow->addWidget(ui.lblUncertaintyCaption, 1);
+    uncertaintyRow->addWidget(ui.lblUncertainty, 0);
+    grid->addLayout(uncertaintyRow, 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     return panel;
 }
