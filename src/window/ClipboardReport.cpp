@@ -58,6 +58,12 @@ QString BuildReport(const ReportInputs& inputs) {
             }
         }
     }
+    if (inputs.budget) {
+        AppendLine(report, inputs.budget->expanded, none);
+        for (const ShownQuantity& contribution : inputs.budget->contributions) {
+            AppendLine(report, contribution, none);
+        }
+    }
     return report;
 }
 

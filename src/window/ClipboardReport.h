@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace kthread {
 
@@ -31,6 +32,13 @@ struct ReportDesignation {
     std::optional<ShownQuantity> readingWindow; // lblReadingWindow
 };
 
+// The uncertainty budget after the last Calculate: the expanded uncertainty with its caption and
+// k ("± 0.00185 mm (k = 2)"), then each input's contribution with its share of the variance.
+struct ShownBudget {
+    ShownQuantity expanded;
+    std::vector<ShownQuantity> contributions;
+};
+
 struct ReportInputs {
     bool inchMode = false; // lengths end in " in" instead of " mm"
 
@@ -54,12 +62,15 @@ struct ReportInputs {
     ShownQuantity deformCorr;     // lRes3, lA2 (length)
 
     std::optional<ReportDesignation> designation; // when a designation is set
+    // Appended after every other line when there is a budget; values carry their units.
+    std::optional<ShownBudget> budget;
 };
 
 inline constexpr int kReportLineCount = 18;
 
-// The 18 lines, then the designation's lines when there is one, each ended by CR LF (the last
-// one too). An empty value still gets its suffix; the designation's values carry their units.
+// The 18 lines, each ended by CR LF (the last one too), then the designation's lines when there
+// is one and the budget's lines when there is one. An empty value still gets its suffix; the
+// designation's and the budget's values carry their units.
 QString BuildReport(const ReportInputs& inputs);
 
 } // namespace kthread

@@ -25,12 +25,18 @@
 // cbVidVav edIzmSt Label23                the given quantity (selector in the caption column)
 // lRes4 lSrDA2 Label27   first result     lVidIzm lRazmM Label25     second result
 // lRes3 lA2 Label26      deformation correction
+// lblUncertaintyCaption lblUncertainty  the expanded uncertainty of the result, "± U (k = 2)"
 // lblVerdict lblReadingWindow  the verdict against the designation's limits, and the readings
 //                    over the probes that a part within them shows
 // pnlInputs, pnlResults  the form on the left, the results under the notebook
-// pnlTabs, pbCtrl_0..2   the notebook's drawn tabs; a tab's last character is its page in Book
+// pnlTabs, pbCtrl_0..3   the notebook's drawn tabs; a tab's last character is its page in Book
 // Book               the pages: pbImage (schematic figure), catalogPage (probe catalogues),
-//                    redHlep (help text)
+//                    redHlep (help text), pgBudget (uncertainty budget)
+// pgBudget           lblDecisionRule cbDecisionRule the decision rule, in the order of
+//                    uncertainty::DecisionRule; tvBudget the input uncertainties and the budget;
+//                    lblCombined, lblDegrees, lblCoverage, lblExpanded (each with its ...Caption)
+//                    u_c, effective degrees of freedom, k and U; lblBudgetNote why there is no
+//                    budget, or why it is only first-order
 // pnlBanner pbBanner the banner strip along the bottom
 //
 // Unit labels (Label6 and the like) follow the mm/inch switch; Label21 and ULabel4 do not.
@@ -44,6 +50,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QStackedWidget;
+class QTableView;
 class QTextBrowser;
 class QToolBar;
 class QToolButton;
@@ -140,6 +147,8 @@ struct FormControls {
     QLabel* lA2 = nullptr;
     QLabel* lblVerdict = nullptr;
     QLabel* lblReadingWindow = nullptr;
+    QLabel* lblUncertaintyCaption = nullptr;
+    QLabel* lblUncertainty = nullptr;
 
     // Unit labels.
     QLabel* Label6 = nullptr;
@@ -172,10 +181,25 @@ struct FormControls {
     TPaintBox* pbCtrl_0 = nullptr;
     TPaintBox* pbCtrl_1 = nullptr;
     TPaintBox* pbCtrl_2 = nullptr;
+    TPaintBox* pbCtrl_3 = nullptr;
     QStackedWidget* Book = nullptr;
     TPaintBox* pbImage = nullptr;
     CatalogPage* catalogPage = nullptr;
     QTextBrowser* redHlep = nullptr;
+    // The uncertainty budget page.
+    QWidget* pgBudget = nullptr;
+    QLabel* lblDecisionRule = nullptr;
+    QComboBox* cbDecisionRule = nullptr;
+    QTableView* tvBudget = nullptr;
+    QLabel* lblCombinedCaption = nullptr;
+    QLabel* lblCombined = nullptr;
+    QLabel* lblDegreesCaption = nullptr;
+    QLabel* lblDegrees = nullptr;
+    QLabel* lblCoverageCaption = nullptr;
+    QLabel* lblCoverage = nullptr;
+    QLabel* lblExpandedCaption = nullptr;
+    QLabel* lblExpanded = nullptr;
+    QLabel* lblBudgetNote = nullptr;
 
     // Banner strip.
     QWidget* pnlBanner = nullptr;

@@ -32,4 +32,9 @@ void FormRows::AddWhole(QWidget* widget) {
     ++m_row;
 }
 
+void FormRows::AddWhole(QLayout* layout) {
+    m_grid->addLayout(layout, m_row, 0, 1, 3);
+    ++m_row;
+}
+
 } // namespace kthread

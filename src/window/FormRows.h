@@ -23,6 +23,7 @@ public:
     void AddWide(QWidget* caption, QWidget* field);
     // A widget across all three columns.
     void AddWhole(QWidget* widget);
+    void AddWhole(QLayout* layout);
 
     int RowCount() const { return m_row; }
 

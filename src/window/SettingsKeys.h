@@ -71,6 +71,29 @@ inline constexpr QLatin1String kChosenLanguageKey("Lang");
 inline constexpr QLatin1String kDesignationSection("MAIN");
 inline constexpr QLatin1String kDesignationKey("Designation");
 
+// Settings file: the input uncertainties of the budget, one key per input with the value in the
+// engine's unit (mm, rad, N, Pa, K, 1/K) written as a locale-independent number, and the same
+// name with kUncertaintyFormSuffix for how the value is stated, in kthread-calc's words ("std",
+// "normal" for U with k = 2, "rect", "tri", "arcsine"); and the decision rule ("guard-banded",
+// "simple"). A key that is missing or does not read keeps that input's laboratory default.
+inline constexpr QLatin1String kUncertaintySection("UNCERTAINTY");
+inline constexpr QLatin1String kUncertaintyFormSuffix("Form");
+inline constexpr QLatin1String kDecisionRuleKey("DecisionRule");
+// In the order of the engine's input quantities.
+inline constexpr std::array kUncertaintyKeys{
+    QLatin1String("Reading"),
+    QLatin1String("ProbeDiam"),
+    QLatin1String("Pitch"),
+    QLatin1String("Flank1"),
+    QLatin1String("Flank2"),
+    QLatin1String("Force"),
+    QLatin1String("Modulus"),
+    QLatin1String("PartTemperature"),
+    QLatin1String("ProbeTemperature"),
+    QLatin1String("PartExpansion"),
+    QLatin1String("ProbeExpansion"),
+};
+
 // A language file's own section naming it, and the value of each key it lacks.
 inline constexpr QLatin1String kLanguageMainSection("MAIN");
 inline constexpr QLatin1String kLanguageFlagKey("flag");

@@ -11,7 +11,8 @@ class QSize;
 
 namespace kthread {
 
-inline constexpr int kTabWidth = 100;
+// Four tabs side by side within the notebook's minimum width of 317 pixels.
+inline constexpr int kTabWidth = 80;
 inline constexpr int kTabHeight = 24;
 // Neighbouring tabs overlap by one pixel, so they share their outline.
 inline constexpr int kTabStep = kTabWidth - 1;

@@ -37,6 +37,7 @@ TfrmRuZede::TfrmRuZede(QWidget* parent) : QMainWindow(parent) {
     mdDiamIn->setObjectName(QStringLiteral("mdDiamIn"));
 
     BuildForm();
+    RestoreUncertaintySettings();
     FitToDesktop();
     // Ends in one application of a language: the chosen one, else the first listed, else the
     // built-in English texts.
@@ -118,6 +119,7 @@ void TfrmRuZede::ConnectHandlers() {
             SaveSelections();
             SavePlacement();
             SaveDesignation();
+            SaveUncertaintySettings();
             WriteBackCatalogues();
         });
     }

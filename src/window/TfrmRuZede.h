@@ -20,14 +20,20 @@
 // TfrmRuZedeBanner.cpp (the banner strip), TfrmRuZedeAbout.cpp (the about window),
 // TfrmRuZedeReport.cpp (the clipboard report), TfrmRuZedeDesignation.cpp (the thread
 // designation and its limits), TfrmRuZedeVerdict.cpp (the verdict and the reading window),
+// TfrmRuZedeBudget.cpp (the uncertainty budget page and the expanded uncertainty beside the
+// results),
 // TfrmRuZedeSettings.cpp and TfrmRuZedePlacement.cpp (what is remembered between runs).
 // What does not need the window's state lives in classes of its own beside it (FormRows,
 // PlacementState, ClipboardReport, BannerStrip, InputColumns and others).
 #pragma once
 
 #include "engine/Measurement.h"
+#include "engine/PitchDiam.h"
 #include "engine/designation/ReadingWindow.h"
 #include "engine/designation/ThreadLimits.h"
+#include "engine/uncertainty/ConformityDecision.h"
+#include "engine/uncertainty/MeasurementModel.h"
+#include "engine/uncertainty/UncertaintyBudget.h"
 #include "window/ClipboardReport.h"
 #include "window/FormControls.h"
 #include "window/FrameHitTest.h"
@@ -44,6 +50,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QMouseEvent;
 class QPainter;
@@ -52,6 +60,7 @@ class QTimer;
 namespace kthread {
 
 class DesignationCompleter;
+class BudgetTableModel;
 class ProbeCatalogModel;
 class TPicHolder;
 class TUPopupMenuExtItem;
@@ -83,6 +92,11 @@ public:
     void btnRestoreClick();
     void btnMinimizeClick();
 
+    // What the conformity verdict needs of the last budget: the expanded uncertainty of the
+    // pitch diameter in mm (0 when there is no budget) and the decision rule chosen on the
+    // budget page. With the pitch diameter given, its own stated uncertainty times the budget's k.
+    VerdictAllowance CurrentVerdictUncertainty() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +125,7 @@ private:
     QWidget* BuildResultPanel();
     QWidget* BuildNotebook();
     QWidget* BuildFigurePage(QWidget* parent);
+    QWidget* BuildBudgetPage(QWidget* parent);
     void ConnectHandlers();
     void FitToDesktop();
     void FormShow();
@@ -185,8 +200,6 @@ private:
     void SaveDesignation() const;
 
     // Verdict.
-    // The uncertainty and decision rule the verdict is given under.
-    VerdictAllowance VerdictUncertainty() const;
     void ShowVerdict(double pitchDiamMM, const TPitchDiamData& setup);
     void ClearVerdict();
     void DisplayVerdict();
@@ -197,6 +210,18 @@ private:
     void btnCalcClick();
     void ShowResults(const ResultValues& results);
     void DisplayResults();
+
+    // Uncertainty budget.
+    void ApplyBudgetTexts();
+    void RefreshBudgetCaptions();
+    void CalculateBudget(const TPitchDiamData& record);
+    void RecomputeBudget();
+    void ClearBudget();
+    void ShowBudgetFigures();
+    QString LengthFigureText(double millimetres) const;
+    std::optional<ShownBudget> ShownBudgetReport() const;
+    void RestoreUncertaintySettings();
+    void SaveUncertaintySettings();
 
     // Units.
     void btnMMClick();
@@ -273,7 +298,8 @@ private:
 
     ProbeCatalogModel* mdDiamOut = nullptr;
     ProbeCatalogModel* mdDiamIn = nullptr;
-    TPicHolder* PicHolder1 = nullptr; // the schematic figures, by name
+    BudgetTableModel* mdBudget = nullptr; // the input uncertainties and the last budget
+    TPicHolder* PicHolder1 = nullptr;     // the schematic figures, by name
     QIcon FMillimetreIcon;
     QIcon FInchIcon;
     MessageHook FMessageHook;
@@ -303,6 +329,12 @@ private:
         std::optional<designation::ReadingWindow> window;
     };
     std::optional<ShownVerdict> FVerdict;
+    // The record of the last Calculate, while its results are shown; the budget is of it.
+    std::optional<TPitchDiamData> FBudgetRecord;
+    uncertainty::BudgetError FBudgetError = uncertainty::BudgetError::None;
+    uncertainty::InputQuantity FBudgetFailedInput = uncertainty::InputQuantity::GivenValue;
+    // The UNCERTAINTY section as read or last written; a close writes only a change.
+    std::vector<std::pair<QString, QString>> FUncertaintyStored;
     bool FInputsReady = false;
     bool FInchMode = false;
     bool TaperSyncBusy = false;

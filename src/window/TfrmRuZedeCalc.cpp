@@ -1,5 +1,6 @@
 // Calculate: checks the inputs, fills a measurement record, runs the engine and shows the two
-// quantities that were not given and the deformation correction.
+// quantities that were not given and the deformation correction, then the uncertainty budget of
+// the same record.
 #include "window/TfrmRuZede.h"
 
 #include "engine/Measurement.h"
@@ -84,6 +85,7 @@ void TfrmRuZede::btnCalcClick() {
             ShowResults({data.SizeCtr, data.SizeOver, data.DeformCorr});
             break;
         }
+        CalculateBudget(BuildMeasurementRecord(inputs));
         ShowVerdict(inputs.given == GivenQuantity::PitchDiam ? inputs.givenValue : data.PitchDiam,
                     setup);
     } catch (const std::exception&) {

@@ -152,6 +152,7 @@ void TfrmRuZede::ClearResults() {
     FDiamText.clear();
     FResultsMM.reset();
     ClearVerdict();
+    ClearBudget();
 }
 
 // edDiam shows the probe diameter in the display unit; inches with 4 decimals.

@@ -12,6 +12,7 @@
 #include "window/LanguageMenuStyle.h"
 #include "window/TPaintBox.h"
 #include "window/TQFloatEdit.h"
+#include "window/TabPainter.h"
 #include "window/ThreadTables.h"
 #include "window/ToolIcons.h"
 #include "window/catalog/CatalogPage.h"
@@ -46,8 +47,8 @@ constexpr int kResultWidth = 96;
 constexpr int kCaptionLayoutSlack = 3;
 constexpr double kAngleMarkScale = 1.6;
 constexpr int kAngleMarkGap = 3;
-// The notebook keeps room for its three tabs.
-constexpr int kMinimumNotebookWidth = 300;
+// The notebook keeps room for its four tabs.
+constexpr int kMinimumNotebookWidth = 4 * kTabStep + 1;
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -395,6 +396,17 @@ QWidget* TfrmRuZede::BuildResultPanel() {
     addResult(ui.lRes4, "lRes4", ui.lSrDA2, "lSrDA2", ui.Label27, "Label27");
     addResult(ui.lVidIzm, "lVidIzm", ui.lRazmM, "lRazmM", ui.Label25, "Label25");
     addResult(ui.lRes3, "lRes3", ui.lA2, "lA2", ui.Label26, "Label26");
+    ui.lblUncertaintyCaption = MakeLabel(panel, "lblUncertaintyCaption");
+    ui.lblUncertaintyCaption->setWordWrap(true);
+    ui.lblUncertainty = MakeLabel(panel, "lblUncertainty");
+    ui.lblUncertainty->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.lblUncertainty->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A row of its own across the columns: the caption gives way (wraps) before the value.
+    auto* uncertaintyRow = new QHBoxLayout;
+    uncertaintyRow->setSpacing(grid->horizontalSpacing());
+    uncertaintyRow->addWidget(ui.lblUncertaintyCaption, 1);
+    uncertaintyRow->addWidget(ui.lblUncertainty, 0);
+    rows.AddWhole(uncertaintyRow);
     // Shown only after a calculation with a designation in force.
     ui.lblVerdict = MakeLabel(panel, "lblVerdict");
     QFont bold = ui.lblVerdict->font();
@@ -454,6 +466,8 @@ QWidget* TfrmRuZede::BuildNotebook() {
     ui.redHlep->setReadOnly(true);
     ui.redHlep->setOpenExternalLinks(true);
     book->addWidget(ui.redHlep);
+
+    book->addWidget(BuildBudgetPage(book));
     return notebook;
 }
 
@@ -513,6 +527,7 @@ void TfrmRuZede::FitLayoutToTexts() {
     // The notebook and the results keep what they need with the result captions on one line;
     // the rest is the form's.
     int resultCaption = 0;
+    // The uncertainty's caption wraps rather than widen the results.
     for (const QLabel* caption : {ui.lRes4, ui.lVidIzm, ui.lRes3}) {
         resultCaption = std::max(resultCaption,
                                  metrics.horizontalAdvance(caption->text()) + kCaptionLayoutSlack);
@@ -523,6 +538,8 @@ void TfrmRuZede::FitLayoutToTexts() {
     }
     const QMargins resultMargins = ui.resultGrid->contentsMargins();
     const int frame = 2 * ui.pnlResults->frameWidth();
+    // The expanded uncertainty spans the value and unit columns; its caption and the other
+    // result captions share the rest and wrap when the row is short.
     const int resultsNeed = frame + resultMargins.left() + resultMargins.right() + resultCaption +
                             2 * ui.resultGrid->horizontalSpacing() + kResultWidth + resultUnit;
     const QMargins margins = ui.columns->contentsMargins();

@@ -1,4 +1,4 @@
-// The notebook's three tabs: paint boxes over the pages, drawn by the window. Pressing one puts
+// The notebook's four tabs: paint boxes over the pages, drawn by the window. Pressing one puts
 // it in front and shows the page named by the last character of its name; its caption is its
 // hint, set by the language.
 #include "window/TfrmRuZede.h"
@@ -20,8 +20,8 @@ QWidget* TfrmRuZede::BuildTabs() {
     connect(ui.pnlTabs, &TPaintBox::paint, this,
             [this](QPainter& painter) { pnlTabsPaint(painter); });
 
-    TPaintBox** tabs[] = {&ui.pbCtrl_0, &ui.pbCtrl_1, &ui.pbCtrl_2};
-    for (int page = 0; page < 3; ++page) {
+    TPaintBox** tabs[] = {&ui.pbCtrl_0, &ui.pbCtrl_1, &ui.pbCtrl_2, &ui.pbCtrl_3};
+    for (int page = 0; page < 4; ++page) {
         auto* tab = new TPaintBox(ui.pnlTabs);
         tab->setObjectName(QStringLiteral("pbCtrl_%1").arg(page));
         tab->setGeometry(page * kTabStep, 0, kTabWidth, kTabHeight);
@@ -49,7 +49,7 @@ void TfrmRuZede::pbCtrl_0Paint(TPaintBox* tab, QPainter& painter) {
 }
 
 void TfrmRuZede::pbCtrl_0MouseDown(TPaintBox* tab) {
-    for (TPaintBox* each : {ui.pbCtrl_0, ui.pbCtrl_1, ui.pbCtrl_2}) {
+    for (TPaintBox* each : {ui.pbCtrl_0, ui.pbCtrl_1, ui.pbCtrl_2, ui.pbCtrl_3}) {
         each->setTag(each == tab ? 1 : 0);
         each->update();
     }

@@ -53,6 +53,7 @@ ReportInputs TfrmRuZede::ShownReportInputs() const {
     shown.secondResult = Shown(ui.lVidIzm, ui.lRazmM);
     shown.deformCorr = Shown(ui.lRes3, ui.lA2);
     shown.designation = ShownDesignationReport();
+    shown.budget = ShownBudgetReport();
     return shown;
 }
 

@@ -1,5 +1,5 @@
 // The selections remembered in the per-user store, and what a close of the window writes: the
-// store, the placement in the settings file, then the catalogues.
+// store, the placement and the input uncertainties in the settings file, then the catalogues.
 #include "window/TfrmRuZede.h"
 
 #include "storage/IniFile.h"
@@ -119,6 +119,7 @@ void TfrmRuZede::SaveOnClose() {
     SaveSelections();
     SavePlacement();
     SaveDesignation();
+    SaveUncertaintySettings();
     CloseCatalogues();
 }
 

@@ -4,6 +4,7 @@
 #include "window/TfrmRuZede.h"
 
 #include "lang/LanguageTable.h"
+#include "window/BudgetTexts.h"
 #include "window/TPaintBox.h"
 #include "window/ThreadTables.h"
 #include "window/catalog/CatalogPage.h"
@@ -119,14 +120,17 @@ void TfrmRuZede::ApplyLanguage() {
     ui.btnLang->setToolTip(LangText(Language));
     ui.btnMM->setToolTip(QStringLiteral("mm / in."));
     // A tab's caption is its hint.
-    for (const auto& [tab, text] :
-         {std::pair{ui.pbCtrl_0, Figure}, {ui.pbCtrl_1, Catalog}, {ui.pbCtrl_2, Manual}}) {
-        tab->setToolTip(LangText(text));
+    for (const auto& [tab, text] : {std::pair{ui.pbCtrl_0, LangText(Figure)},
+                                    {ui.pbCtrl_1, LangText(Catalog)},
+                                    {ui.pbCtrl_2, LangText(Manual)},
+                                    {ui.pbCtrl_3, BudgetText(BudgetTab)}}) {
+        tab->setToolTip(text);
         tab->update();
     }
     ui.catalogPage->setHints(LangText(NewRow), LangText(DeleteRow), LangText(Select));
     FErrorText = LangText(ErrorMessage);
     ApplyDesignationTexts();
+    ApplyBudgetTexts();
 
     FitLayoutToTexts();
 
@@ -156,6 +160,7 @@ void TfrmRuZede::ApplyGivenQuantityCaptions() {
     } else {
         ui.lRes4->setText(WithSymbol(MeasurementPD, QStringLiteral("m")));
     }
+    RefreshBudgetCaptions();
 }
 
 } // namespace kthread

@@ -3,6 +3,7 @@
 #include "window/TfrmRuZede.h"
 
 #include "engine/NumberText.h"
+#include "window/BudgetTableModel.h"
 #include "window/NumberTexts.h"
 #include "window/TQFloatEdit.h"
 
@@ -67,6 +68,8 @@ void TfrmRuZede::ApplyUnitDisplay() {
     DisplayResults();
     ShowDesignationLimits();
     DisplayVerdict();
+    mdBudget->setInchMode(FInchMode);
+    ShowBudgetFigures();
     FInputsReady = true;
 }
 

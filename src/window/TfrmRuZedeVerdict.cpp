@@ -31,15 +31,11 @@ QColor ColourOf(VerdictWord word) {
 
 } // namespace
 
-VerdictAllowance TfrmRuZede::VerdictUncertainty() const {
-    // No uncertainty budget yet: the limits themselves decide.
-    return {0, uncertainty::DecisionRule::SimpleAcceptance};
-}
-
 void TfrmRuZede::ShowVerdict(double pitchDiamMM, const TPitchDiamData& setup) {
     FVerdict.reset();
     if (DesignationInForce()) {
-        if (const auto verdict = JudgePitchDiam(pitchDiamMM, *FDesigLimits, VerdictUncertainty())) {
+        if (const auto verdict =
+                JudgePitchDiam(pitchDiamMM, *FDesigLimits, CurrentVerdictUncertainty())) {
             FVerdict = ShownVerdict{*verdict, designation::ReadingWindowOf(*FDesigLimits, setup)};
         }
     }

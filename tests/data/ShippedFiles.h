@@ -25,7 +25,7 @@ inline QStringList LanguageFileNames() {
 }
 
 // Every text number the program puts on a control: 0001-0045, 0051-0074, the banner texts and
-// those of the thread designation (0110-0128).
+// those of the thread designation (0110-0128) and of the uncertainty budget (0130-0158).
 inline std::vector<int> ProgramTextNumbers() {
     std::vector<int> numbers;
     for (int n = 1; n <= 45; ++n) {
@@ -38,6 +38,9 @@ inline std::vector<int> ProgramTextNumbers() {
         numbers.push_back(n);
     }
     for (int n = 110; n <= 128; ++n) {
+        numbers.push_back(n);
+    }
+    for (int n = 130; n <= 158; ++n) {
         numbers.push_back(n);
     }
     return numbers;

@@ -303,8 +303,11 @@ class ReportCheck:
         if not report.endswith("\r\n"):
             self.problems.append("the report does not end with CR LF")
         lines = report.split("\r\n")[:-1] if report.endswith("\r\n") else report.split("\r\n")
-        if len(lines) != 18:
+        if len(lines) < 18:
             raise Failure(f"expected 18 report lines, got {len(lines)}:\n{report!r}")
+        # After a calculation the uncertainty budget follows: U with k, then one line per input.
+        if len(lines) > 18 and "(k = " not in lines[18]:
+            self.problems.append(f"line 19 is not the expanded uncertainty: {lines[18]!r}")
         parts = []
         for number, line in enumerate(lines, 1):
             label, separator, value = line.partition(": \t")

@@ -172,5 +172,32 @@ TEST(ClipboardReportTest, BeforeACalculationADesignationAddsItsLimitsOnly) {
     EXPECT_EQ(withVerdict[20], QStringLiteral("Verdict: \tundersize, margin -1.0 µm"));
 }
 
+TEST(ClipboardReportTest, BudgetFollowsTheEighteenLinesInTheSameForm) {
+    ReportInputs in = Sample(false);
+    const QStringList plain = LinesOf(BuildReport(in));
+    in.budget = ShownBudget{{"Expanded uncertainty U(d2)", "± 0.00185 mm (k = 2)"},
+                            {{"Diameter of the wires (dD)", "0.000693 mm (56.0 %)"},
+                             {"Pitch (P)", "0.000433 mm (21.9 %)"}}};
+    const QString report = BuildReport(in);
+    EXPECT_TRUE(report.endsWith(QStringLiteral("\r\n")));
+    const QStringList lines = LinesOf(report);
+    ASSERT_EQ(lines.size(), kReportLineCount + 3);
+    // The 18 lines stay exactly what they were without a budget.
+    EXPECT_EQ(lines.mid(0, kReportLineCount), plain);
+    EXPECT_EQ(lines[18], QStringLiteral("Expanded uncertainty U(d2): \t± 0.00185 mm (k = 2)"));
+    EXPECT_EQ(lines[19], QStringLiteral("Diameter of the wires (dD): \t0.000693 mm (56.0 %)"));
+    EXPECT_EQ(lines[20], QStringLiteral("Pitch (P): \t0.000433 mm (21.9 %)"));
+}
+
+TEST(ClipboardReportTest, TheBudgetComesAfterTheDesignationLines) {
+    ReportInputs in = Sample(false);
+    in.designation = SampleDesignation();
+    in.budget = ShownBudget{{"Expanded uncertainty U(d2)", "± 0.00185 mm (k = 2)"}, {}};
+    const QStringList lines = LinesOf(BuildReport(in));
+    ASSERT_EQ(lines.size(), kReportLineCount + 5);
+    EXPECT_EQ(lines[21], QStringLiteral("Reading window: \tM 10.16275 … 10.29470 mm"));
+    EXPECT_EQ(lines[22], QStringLiteral("Expanded uncertainty U(d2): \t± 0.00185 mm (k = 2)"));
+}
+
 } // namespace
 } // namespace kthread

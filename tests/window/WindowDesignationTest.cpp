@@ -170,6 +170,8 @@ private slots:
 
     void verdictAndReadingWindowAfterCalculate() {
         WindowUnderTest w;
+        // The limits themselves first; the guard band of the default rule is checked below.
+        w.choose("cbDecisionRule", 1);
         TypeBoltSetUp(w, QStringLiteral("0"), Local("10.25"));
         QCOMPARE(w.text("lSrDA2"), Local("8.94928"));
         QVERIFY(w.label("lblVerdict")->isVisibleTo(&w.window()));
@@ -187,6 +189,21 @@ private slots:
                                            QStringLiteral(" in"));
         QCOMPARE(w.text("lblReadingWindow"),
                  QStringLiteral("Reading window: M ") + Range("0.400108", "0.405303", "in"));
+
+        // Guard-banded: the margin is what is left inside the limits shrunk by U.
+        w.click("btnMM");
+        w.choose("cbDecisionRule", 0);
+        w.click("btnCalc");
+        const double expandedUM =
+            w.window().CurrentVerdictUncertainty().expandedUncertaintyMM * 1e3;
+        QVERIFY(expandedUM > 0.5 && expandedUM < 5);
+        const QString verdict = w.text("lblVerdict");
+        QVERIFY2(verdict.startsWith(QStringLiteral("within limits, margin ")), qPrintable(verdict));
+        const QString number = verdict.section(QLatin1Char(' '), 3, 3);
+        bool read = false;
+        const double marginUM = QLocale().toDouble(number, &read);
+        QVERIFY(read);
+        QVERIFY2(std::abs(marginUM - (44.72 - expandedUM)) < 0.11, qPrintable(verdict));
     }
 
     // With a measuring force the window moves with the deformation; whatever it is, its ends
@@ -254,6 +271,7 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, margin);
         WindowUnderTest w;
+        w.choose("cbDecisionRule", 1); // the limits themselves, no guard band
         w.typeDesignation(QStringLiteral("M10x1.5-6g"));
         w.type("edDiam", Local("0.866"));
         w.choose("cbVidVav", 2);

@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(w.combo("cbType")->count(), 4);
         QCOMPARE(w.combo("cbThrMaterial")->count(), 23);
         QCOMPARE(w.combo("cbThrMaterial")->currentText(), kthread::LangText(74));
-        for (int page = 0; page < 3; ++page) {
+        for (int page = 0; page < 4; ++page) {
             const auto* tab =
                 w.window().findChild<kthread::TPaintBox*>(QStringLiteral("pbCtrl_%1").arg(page));
             QVERIFY(!tab->toolTip().isEmpty());

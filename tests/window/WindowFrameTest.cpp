@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(book->currentIndex(), 0);
         w.choose("cbType", type);
         TPaintBox* tabs[] = {Child<TPaintBox>(w, "pbCtrl_0"), Child<TPaintBox>(w, "pbCtrl_1"),
-                             Child<TPaintBox>(w, "pbCtrl_2")};
+                             Child<TPaintBox>(w, "pbCtrl_2"), Child<TPaintBox>(w, "pbCtrl_3")};
         QCOMPARE(tabs[0]->tag(), 1);
 
         QTest::mouseClick(tabs[1], Qt::LeftButton, {}, QPoint(50, 12));
@@ -244,11 +244,16 @@ private slots:
         QCOMPARE(tabs[0]->tag(), 0);
         QCOMPARE(tabs[1]->tag(), 1);
         QCOMPARE(tabs[2]->tag(), 0);
+        QCOMPARE(tabs[3]->tag(), 0);
         QCOMPARE(tabs[1]->parentWidget()->children().last(), tabs[1]);
 
         QTest::mouseClick(tabs[2], Qt::LeftButton, {}, QPoint(50, 12));
         QCOMPARE(book->currentWidget(), Child<QTextBrowser>(w, "redHlep"));
         QCOMPARE(tabs[2]->parentWidget()->children().last(), tabs[2]);
+        QTest::mouseClick(tabs[3], Qt::LeftButton, {}, QPoint(50, 12));
+        QCOMPARE(book->currentWidget()->objectName(), QStringLiteral("pgBudget"));
+        QCOMPARE(tabs[3]->tag(), 1);
+        QCOMPARE(tabs[2]->tag(), 0);
         QTest::mouseClick(tabs[0], Qt::LeftButton, {}, QPoint(50, 12));
         QCOMPARE(book->currentIndex(), 0);
         QCOMPARE(book->currentWidget(), Child<QWidget>(w, "pbImage"));
@@ -256,10 +261,10 @@ private slots:
 
     void tabsOverlapByOnePixel() {
         WindowUnderTest w;
-        for (int page = 0; page < 3; ++page) {
+        for (int page = 0; page < 4; ++page) {
             const QByteArray name = "pbCtrl_" + QByteArray::number(page);
             QCOMPARE(Child<TPaintBox>(w, name.constData())->geometry(),
-                     QRect(page * 99, 0, 100, 24));
+                     QRect(page * 79, 0, 80, 24));
         }
         QCOMPARE(Child<TPaintBox>(w, "pbCtrl_1")->toolTip(), QStringLiteral("Catalog"));
     }

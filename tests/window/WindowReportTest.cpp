@@ -2,6 +2,7 @@
 // or languages in the window.
 #include "WindowTestSupport.h"
 #include "lang/LanguageTable.h"
+#include "window/BudgetTableModel.h"
 #include "window/ClipboardReport.h"
 
 #include <QClipboard>
@@ -79,7 +80,31 @@ private slots:
         w.click("btnCopy");
 
         const QStringList lines = ClipboardLines();
-        QCOMPARE(lines.size(), kthread::kReportLineCount);
+        // The 18 lines, then U with k and one line per contribution of the budget.
+        const auto* budget = w.window().findChild<kthread::BudgetTableModel*>("mdBudget");
+        QVERIFY(budget->budget().has_value());
+        const int contributions = static_cast<int>(budget->budget()->rows.size());
+        QCOMPARE(contributions, 11); // with a force, the force and the modulus enter too
+        QCOMPARE(lines.size(), kthread::kReportLineCount + 1 + contributions);
+        // U as shown beside the results, its length unit as in the lines above.
+        const QString shownU =
+            w.text("lblUncertainty").section(u' ', 1, 1); // "± 0.00185 mm (k = 2)"
+        QCOMPARE(lines[18], Line(w.text("lblUncertaintyCaption"),
+                                 QStringLiteral("± ") + shownU + QLatin1String(unit) +
+                                     QStringLiteral(" (k = 2)"),
+                                 ""));
+        for (int row = 0; row < contributions; ++row) {
+            const auto quantity = budget->budget()->rows[static_cast<std::size_t>(row)].quantity;
+            const auto cell = [&](int column) {
+                return budget->index(static_cast<int>(quantity), column).data().toString();
+            };
+            QCOMPARE(lines[19 + row],
+                     Line(cell(kthread::BudgetTableModel::QuantityColumn),
+                          cell(kthread::BudgetTableModel::ContributionColumn) +
+                              QLatin1String(unit) + QStringLiteral(" (") +
+                              cell(kthread::BudgetTableModel::ShareColumn) + QLatin1Char(')'),
+                          ""));
+        }
         QCOMPARE(lines[0], Line(w.text("Label1"), w.combo("cbType")->currentText(), ""));
         QCOMPARE(lines[1], Line(w.text("Label3"), w.text("edStapka"), unit));
         QCOMPARE(lines[2], Line(w.text("Label11"), QStringLiteral("1"), ""));
@@ -127,7 +152,9 @@ private slots:
         w.pressEnter("edIzmSt");
         w.click("btnCopy");
         lines = ClipboardLines();
-        QCOMPARE(lines.size(), kthread::kReportLineCount + 4);
+        // The budget follows the designation's four lines: U, then one line per input.
+        QVERIFY(lines.size() > kthread::kReportLineCount + 5);
+        QCOMPARE(lines[22].section(QStringLiteral(": \t"), 0, 0), w.text("lblUncertaintyCaption"));
         // The 18 lines are those of a window without a designation.
         QCOMPARE(lines[15], Line(w.text("lRes4"), w.text("lSrDA2"), inches ? " in" : " mm"));
         QCOMPARE(lines[17], Line(w.text("lRes3"), w.text("lA2"), inches ? " in" : " mm"));
@@ -175,20 +202,22 @@ private slots:
         w.pressEnter("edIzmSt");
         w.click("btnCopy");
         const QStringList before = ClipboardLines();
-        QCOMPARE(before.size(), kthread::kReportLineCount);
+        // U, then nine contributions: without a force neither it nor the modulus enters.
+        const int budgetLines = 1 + 9;
+        QCOMPARE(before.size(), kthread::kReportLineCount + budgetLines);
 
         kthread::LoadLanguageBytes(TranslatedTable());
         w.window().ApplyLanguage();
         w.click("btnCopy");
         const QStringList after = ClipboardLines();
-        QCOMPARE(after.size(), kthread::kReportLineCount);
+        QCOMPARE(after.size(), kthread::kReportLineCount + budgetLines);
 
         QCOMPARE(after[0].section(QStringLiteral(": \t"), 0, 0), QStringLiteral("Gewindeart"));
         QCOMPARE(after[1].section(QStringLiteral(": \t"), 0, 0), QStringLiteral("Steigung (P)"));
         QCOMPARE(after[15].section(QStringLiteral(": \t"), 0, 0),
                  QStringLiteral("Flankendurchmesser (d2)"));
         // Values do not change with the language; untranslated labels stay as they were.
-        for (int line : {1, 2, 4, 7, 10, 11, 13, 14, 15, 16, 17}) {
+        for (int line : {1, 2, 4, 7, 10, 11, 13, 14, 15, 16, 17, 18, 19, 27}) {
             QCOMPARE(after[line].section(QStringLiteral(": \t"), 1),
                      before[line].section(QStringLiteral(": \t"), 1));
         }
