@@ -8,6 +8,8 @@
 // yellow, so the window's outline is exactly the card and no yellow fringe shows.
 // Usage: kthread_about_picture_tool OUTPUT.png
 
+#include "PictureToolSupport.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -155,9 +157,7 @@ QImage DrawPicture() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kthread::tools::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         return Fail("usage: kthread_about_picture_tool OUTPUT.png");

@@ -15,6 +15,8 @@
 #include "resources/banners/BannerNames.h"
 #include "window/ProductInfo.h"
 
+#include "PictureToolSupport.h"
+
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -31,6 +33,8 @@
 #include <numbers>
 
 namespace {
+
+using kthread::tools::WriteFile;
 
 using namespace kthread::banner;
 
@@ -307,11 +311,6 @@ QByteArray BitmapFile(const QImage& image, int trailing) {
     return bytes;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 struct Output {
     QString name;
     QImage image;
@@ -322,19 +321,14 @@ struct Output {
 
 int main(int argc, char** argv) {
     // No display is needed to draw; fonts still need the application's font database.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kthread::tools::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    QString pngFolder;
-    if (const qsizetype option = arguments.indexOf(QStringLiteral("--png-folder")); option >= 0) {
-        if (option + 1 >= arguments.size()) {
-            return Fail(QStringLiteral("--png-folder needs a folder"));
-        }
-        pngFolder = arguments.at(option + 1);
-        arguments.remove(option, 2);
+    const std::optional<QString> pngOption = kthread::tools::TakePngFolderOption(arguments);
+    if (!pngOption) {
+        return Fail(QStringLiteral("--png-folder needs a folder"));
     }
+    const QString pngFolder = *pngOption;
     if (arguments.size() != 1) {
         return Fail(QStringLiteral("usage: kthread_banner_pictures_tool FOLDER "
                                    "[--png-folder FOLDER]"));

@@ -7,6 +7,8 @@
 
 #include "resources/pictures/TPicHolder.h"
 
+#include "PictureToolSupport.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +25,9 @@
 #include <optional>
 
 namespace {
+
+using kthread::tools::EncodePng;
+using kthread::tools::WriteFile;
 
 constexpr int kFigureSize = 600;
 const QString kFigureFont = QStringLiteral("DejaVu Sans");
@@ -54,39 +59,18 @@ std::optional<QImage> Render(const QString& svgPath) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-std::optional<QByteArray> EncodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     // No display is needed to render; fonts still need the application's font database.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kthread::tools::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    QString pngFolder;
-    if (const qsizetype option = arguments.indexOf(QStringLiteral("--png-folder")); option >= 0) {
-        if (option + 1 >= arguments.size()) {
-            return Fail(QStringLiteral("--png-folder needs a folder"));
-        }
-        pngFolder = arguments.at(option + 1);
-        arguments.remove(option, 2);
+    const std::optional<QString> pngOption = kthread::tools::TakePngFolderOption(arguments);
+    if (!pngOption) {
+        return Fail(QStringLiteral("--png-folder needs a folder"));
     }
+    const QString pngFolder = *pngOption;
     if (arguments.size() < 2) {
         return Fail(QStringLiteral("usage: kthread_figure_holder_tool OUTPUT "
                                    "[--png-folder FOLDER] SVG..."));

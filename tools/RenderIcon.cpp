@@ -3,6 +3,8 @@
 // Usage: kthread_icon_tool SVG OUTPUT_FOLDER SIZE...
 //   writes OUTPUT_FOLDER/<size>x<size>/<name of the SVG file>.png
 
+#include "PictureToolSupport.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +20,9 @@
 #include <optional>
 
 namespace {
+
+using kthread::tools::EncodePng;
+using kthread::tools::WriteFile;
 
 constexpr int kSmallestSize = 16;
 constexpr int kLargestSize = 1024;
@@ -37,17 +42,6 @@ QImage Render(QSvgRenderer& renderer, int size) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-std::optional<QByteArray> EncodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 bool ReadsBackAs(const QByteArray& png, int size) {
     QBuffer buffer;
     buffer.setData(png);
@@ -56,18 +50,11 @@ bool ReadsBackAs(const QByteArray& png, int size) {
     return !image.isNull() && image.width() == size && image.height() == size;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     // No display is needed to render.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    kthread::tools::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.size() < 3) {
