@@ -11,6 +11,7 @@
 #include "storage/ProgramPaths.h"
 #include "window/BudgetTableModel.h"
 #include "window/BudgetTexts.h"
+#include "window/ElidingComboBox.h"
 #include "window/FormSelectorDelegate.h"
 #include "window/NumberTexts.h"
 #include "window/UncertaintyEntry.h"
@@ -68,7 +69,11 @@ QWidget* TfrmRuZede::BuildBudgetPage(QWidget* parent) {
 
     auto* ruleRow = new QHBoxLayout;
     ui.lblDecisionRule = PageLabel(page, "lblDecisionRule");
-    ui.cbDecisionRule = new QComboBox(page);
+    // The caption keeps its width; a long rule name is elided, its popup shows it whole.
+    auto* rule = new ElidingComboBox(page);
+    rule->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    rule->setMinimumContentsLength(8);
+    ui.cbDecisionRule = rule;
     ui.cbDecisionRule->setObjectName(QStringLiteral("cbDecisionRule"));
     ui.cbDecisionRule->addItems({QString(), QString()});
     ruleRow->addWidget(ui.lblDecisionRule);
