@@ -46,10 +46,9 @@ std::vector<ResultLine> DesignationLines(const DesignationOutcome& outcome, bool
     if (outcome.window) {
         const std::string reading =
             outcome.window->reading == designation::Reading::SizeCtr ? "m" : "M";
-        lines.push_back(
-            {"Reading window " + reading + " min", FormatLength(outcome.window->minMm, inch)});
-        lines.push_back(
-            {"Reading window " + reading + " max", FormatLength(outcome.window->maxMm, inch)});
+        const designation::ReadingWindow& shown = *outcome.window;
+        lines.push_back({"Reading window " + reading + " min", FormatLength(shown.minMm, inch)});
+        lines.push_back({"Reading window " + reading + " max", FormatLength(shown.maxMm, inch)});
     }
     return lines;
 }

@@ -18,6 +18,10 @@ std::string PitchDiamName(const TPitchDiamData& record) {
 
 } // namespace
 
+int LengthDecimals(bool inch) {
+    return inch ? kInchDecimals : kMmDecimals;
+}
+
 std::string FormatLength(double mm, bool inch) {
     return inch ? FormatFixed(mm / kMillimetresPerInch, kPrecision, kInchDecimals)
                 : FormatFixed(mm, kPrecision, kMmDecimals);

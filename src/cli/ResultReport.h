@@ -21,6 +21,8 @@ std::vector<ResultLine> ResultLines(const TPitchDiamData& record, bool inch);
 
 // A length as the results show it: mm with 5 decimals, or with `inch` inches with 6.
 std::string FormatLength(double mm, bool inch);
+// The decimals FormatLength writes.
+int LengthDecimals(bool inch);
 
 // One line per result: "Pitch diameter (d2): 18.70062".
 std::string FormatResultLines(const std::vector<ResultLine>& lines);

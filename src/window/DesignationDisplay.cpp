@@ -47,6 +47,14 @@ QString MarginText(double marginMm, bool inch) {
     return FixedText(marginMm * kMicrometresPerMM, kMarginDecimals) + QStringLiteral(" µm");
 }
 
+designation::ReadingWindow ShownReadingWindow(const designation::ReadingWindow& window,
+                                              const designation::ThreadLimits& limits,
+                                              const TPitchDiamData& setup, bool inch) {
+    return designation::ShownReadingWindow(window, limits, setup,
+                                           inch ? kResultInchDecimals : kResultMMDecimals,
+                                           inch ? kMillimetresPerInch : 1);
+}
+
 QString ReadingWindowText(const designation::ReadingWindow& window, bool inch) {
     const QString reading = window.reading == designation::Reading::SizeCtr ? QStringLiteral("m ")
                                                                             : QStringLiteral("M ");

@@ -326,7 +326,12 @@ private:
     bool FDesigFilling = false;
     struct ShownVerdict {
         PitchDiamVerdict verdict;
-        std::optional<designation::ReadingWindow> window;
+        // The reading window as each unit shows it; empty when it cannot be computed.
+        std::optional<designation::ReadingWindow> windowMM;
+        std::optional<designation::ReadingWindow> windowInch;
+        const std::optional<designation::ReadingWindow>& Window(bool inch) const {
+            return inch ? windowInch : windowMM;
+        }
     };
     std::optional<ShownVerdict> FVerdict;
     // The record of the last Calculate, while its results are shown; the budget is of it.

@@ -36,7 +36,11 @@ void TfrmRuZede::ShowVerdict(double pitchDiamMM, const TPitchDiamData& setup) {
     if (DesignationInForce()) {
         if (const auto verdict =
                 JudgePitchDiam(pitchDiamMM, *FDesigLimits, CurrentVerdictUncertainty())) {
-            FVerdict = ShownVerdict{*verdict, designation::ReadingWindowOf(*FDesigLimits, setup)};
+            FVerdict = ShownVerdict{*verdict, std::nullopt, std::nullopt};
+            if (const auto window = designation::ReadingWindowOf(*FDesigLimits, setup)) {
+                FVerdict->windowMM = ShownReadingWindow(*window, *FDesigLimits, setup, false);
+                FVerdict->windowInch = ShownReadingWindow(*window, *FDesigLimits, setup, true);
+            }
         }
     }
     DisplayVerdict();
@@ -59,9 +63,9 @@ std::optional<ReportDesignation> TfrmRuZede::ShownDesignationReport() const {
     if (FVerdict) {
         shown.verdict = {TextOf(DesignationText::Verdict),
                          VerdictText(FVerdict->verdict, FInchMode)};
-        if (FVerdict->window) {
+        if (FVerdict->Window(FInchMode)) {
             shown.readingWindow = {TextOf(DesignationText::ReadingWindow),
-                                   ReadingWindowText(*FVerdict->window, FInchMode)};
+                                   ReadingWindowText(*FVerdict->Window(FInchMode), FInchMode)};
         }
     }
     return shown;
@@ -82,9 +86,9 @@ void TfrmRuZede::DisplayVerdict() {
     ui.lblVerdict->setPalette(palette);
     ui.lblVerdict->setText(VerdictText(FVerdict->verdict, FInchMode));
     ui.lblVerdict->show();
-    if (FVerdict->window) {
+    if (FVerdict->Window(FInchMode)) {
         ui.lblReadingWindow->setText(TextOf(DesignationText::ReadingWindow) + QStringLiteral(": ") +
-                                     ReadingWindowText(*FVerdict->window, FInchMode));
+                                     ReadingWindowText(*FVerdict->Window(FInchMode), FInchMode));
         ui.lblReadingWindow->show();
     } else {
         ui.lblReadingWindow->clear();

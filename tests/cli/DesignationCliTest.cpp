@@ -59,10 +59,22 @@ TEST_P(DesignationVerdict, LimitsVerdictAndMarginAsPrinted) {
     EXPECT_EQ(lines["Pitch diameter max (" + symbol + ")"], row.max);
     EXPECT_EQ(lines["Verdict"], row.verdict);
     EXPECT_EQ(lines[row.inch ? "Margin (0.0001 in)" : "Margin (\u00B5m)"], row.margin);
-    // The reading window is the size-given answer at each limit, through the same path.
+    // The reading window is printed so that a reading at either printed end, measured back
+    // with the size given, is within the limits, and it lies within a few microns of the
+    // size-given answer at each limit.
+    for (const char* end : {"Reading window M min", "Reading window M max"}) {
+        SingleMeasurement back = m;
+        back.request->given = GivenQuantity::SizeOver;
+        back.request->value = std::stod(lines[end]);
+        const SingleAnswer measured = AnswerSingleMeasurement(back);
+        ASSERT_TRUE(measured.ok) << measured.failure;
+        EXPECT_EQ(NamedLines(measured.text)["Verdict"], "within limits") << end;
+    }
     if (row.atLimit != 0) {
-        EXPECT_EQ(lines["Measurement P.D. (M)"],
-                  lines[row.atLimit < 0 ? "Reading window M min" : "Reading window M max"]);
+        const double atLimit = std::stod(lines["Measurement P.D. (M)"]);
+        const double end =
+            std::stod(lines[row.atLimit < 0 ? "Reading window M min" : "Reading window M max"]);
+        EXPECT_NEAR(end, atLimit, row.inch ? 1e-4 : 3e-3);
     }
     EXPECT_LT(std::stod(lines["Reading window M min"]), std::stod(lines["Reading window M max"]));
 }
@@ -121,7 +133,7 @@ TEST(DesignationCommand, MeasuredBoltShowsLimitsVerdictAndReadingWindow) {
                        "Pitch diameter max (d2): 8.99400\n"
                        "Verdict: within limits\n"
                        "Margin (\u00B5m): 44.7\n"
-                       "Reading window M min: 10.16275\n"
+                       "Reading window M min: 10.16276\n"
                        "Reading window M max: 10.29470\n");
     EXPECT_EQ(run.err, "");
 }
@@ -134,13 +146,13 @@ TEST(DesignationCommand, WithoutValueLimitsAloneOrWithTheReadingWindow) {
                               "Pitch diameter max (d2): 8.99400\n");
     const auto window = RunCalc({"--designation", "M10x1.5-6g", "--probe", "0.866"});
     EXPECT_EQ(window.exitCode, 0) << window.err;
-    EXPECT_EQ(NamedLines(window.out)["Reading window M min"], "10.16275");
+    EXPECT_EQ(NamedLines(window.out)["Reading window M min"], "10.16276");
     // The reading over the wires is m when m is what the set-up reads.
     const auto sizeCtr =
         RunCalc({"--designation", "M10x1.5-6g", "--probe", "0.866", "--given", "m"});
     const auto m = NamedLines(sizeCtr.out);
     EXPECT_EQ(m.count("Reading window M min"), 0U);
-    EXPECT_EQ(m.at("Reading window m min"), "9.29675");
+    EXPECT_EQ(m.at("Reading window m min"), "9.29676");
 }
 
 struct ConflictRow {

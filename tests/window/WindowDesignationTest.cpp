@@ -181,14 +181,14 @@ private slots:
         // kthread-calc --designation M10x1.5-6g --probe 0.866 --given M --value 10.25 gives
         // the same window.
         QCOMPARE(w.text("lblReadingWindow"),
-                 QStringLiteral("Reading window: M ") + Range("10.16275", "10.29470", "mm"));
+                 QStringLiteral("Reading window: M ") + Range("10.16276", "10.29470", "mm"));
 
         w.click("btnMM");
         QCOMPARE(w.text("lblVerdict"), QStringLiteral("within limits, margin ") + Local("17.6") +
                                            QStringLiteral(" × ") + Local("0.0001") +
                                            QStringLiteral(" in"));
         QCOMPARE(w.text("lblReadingWindow"),
-                 QStringLiteral("Reading window: M ") + Range("0.400108", "0.405303", "in"));
+                 QStringLiteral("Reading window: M ") + Range("0.400109", "0.405303", "in"));
 
         // Guard-banded: the margin is what is left inside the limits shrunk by U.
         w.click("btnMM");
@@ -217,6 +217,7 @@ private slots:
     void readingWindowEndsGiveTheLimitsBack() {
         QFETCH(QString, force);
         WindowUnderTest w;
+        w.choose("cbDecisionRule", 1); // the limits themselves
         TypeBoltSetUp(w, force, Local("10.25"));
         const QString window = w.text("lblReadingWindow");
         const QString prefix = QStringLiteral("Reading window: M ");
@@ -232,10 +233,15 @@ private slots:
         w.pressEnter("edIzmSt");
         QVERIFY2(std::abs(kthread::ReadNumberText(w.text("lSrDA2")) - 8.862) <= kRounding,
                  qPrintable(w.text("lSrDA2")));
+        // Shown rounded inward, so a reading at a shown end is still a good part.
+        QVERIFY2(w.text("lblVerdict").startsWith(QStringLiteral("within limits")),
+                 qPrintable(w.text("lblVerdict")));
         w.type("edIzmSt", ends[1]);
         w.pressEnter("edIzmSt");
         QVERIFY2(std::abs(kthread::ReadNumberText(w.text("lSrDA2")) - 8.994) <= kRounding,
                  qPrintable(w.text("lSrDA2")));
+        QVERIFY2(w.text("lblVerdict").startsWith(QStringLiteral("within limits")),
+                 qPrintable(w.text("lblVerdict")));
         // The window is the same for every reading inside it.
         QCOMPARE(w.text("lblReadingWindow"), window);
     }

@@ -24,4 +24,16 @@ struct ReadingWindow {
 std::optional<ReadingWindow> ReadingWindowOf(const ThreadLimits& limits,
                                              const TPitchDiamData& setup);
 
+// The window as it is shown with `decimals` decimals in a unit of `unitMm` millimetres: each end
+// rounded inward to a shown digit, so that every reading written inside the shown window belongs
+// to a part within the limits. An end that already is such a digit stays. In millimetres.
+ReadingWindow ShownInward(const ReadingWindow& window, int decimals, double unitMm = 1);
+
+// The window to show: each end moved to where the size-given path, which a reading goes through,
+// meets the limit (the two directions of the calculation agree only to some 1e-5 mm with a
+// force, to microns at steep leads), rounded inward by ShownInward, and moved a digit further
+// inward while the reading it shows still gives a pitch diameter outside the limits.
+ReadingWindow ShownReadingWindow(const ReadingWindow& window, const ThreadLimits& limits,
+                                 const TPitchDiamData& setup, int decimals, double unitMm = 1);
+
 } // namespace kthread::designation

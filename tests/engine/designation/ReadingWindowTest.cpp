@@ -3,6 +3,7 @@
 #include "engine/designation/Designation.h"
 #include "support/TestNames.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace kthread::designation {
@@ -93,6 +94,37 @@ TEST(ReadingWindow, EmptyWhenTheSetupCannotBeComputed) {
     setup.GivenQty = 1;
     setup.ProbeDiam = 0; // the engine refuses a probe of diameter 0
     EXPECT_FALSE(ReadingWindowOf(*limits, setup));
+}
+
+TEST(ReadingWindow, ShownEndsAreRoundedInwardToADigit) {
+    constexpr double kInch = 25.4;
+    struct Case {
+        double min, max;
+        int decimals;
+        double unit;
+        double shownMin, shownMax; // in the unit
+    };
+    for (const Case& c : {
+             // Both ends move inward, whichever way nearest rounding would have gone.
+             Case{10.162034, 10.293996, 5, 1, 10.16204, 10.29399},
+             Case{10.162036, 10.293994, 5, 1, 10.16204, 10.29399},
+             // Ends that are digits already stay, also after a trip through a division.
+             Case{10.16203, 10.29399, 5, 1, 10.16203, 10.29399},
+             Case{0.4 * kInch, 0.405303 * kInch, 6, kInch, 0.4, 0.405303},
+             Case{0.4001084 * kInch, 0.4053036 * kInch, 6, kInch, 0.400109, 0.405303},
+         }) {
+        const ReadingWindow shown =
+            ShownInward({Reading::SizeOver, c.min, c.max}, c.decimals, c.unit);
+        EXPECT_NEAR(shown.minMm / c.unit, c.shownMin, 1e-12) << c.min;
+        EXPECT_NEAR(shown.maxMm / c.unit, c.shownMax, 1e-12) << c.max;
+        // Never outside the window, never more than one digit inside it.
+        const double digit = std::pow(10.0, -c.decimals) * c.unit;
+        EXPECT_GE(shown.minMm, c.min - 1e-12);
+        EXPECT_LE(shown.maxMm, c.max + 1e-12);
+        EXPECT_LT(shown.minMm - c.min, digit);
+        EXPECT_LT(c.max - shown.maxMm, digit);
+        EXPECT_EQ(shown.reading, Reading::SizeOver);
+    }
 }
 
 } // namespace
