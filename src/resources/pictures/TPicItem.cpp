@@ -1,5 +1,7 @@
 #include "resources/pictures/TPicItem.h"
 
+#include "resources/pictures/PngChunks.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
@@ -34,7 +36,15 @@ QImage Decode(const QByteArray& data, std::uint8_t kind) {
         return {};
     }
     QBuffer buffer;
-    buffer.setData(data);
+    if (static_cast<PicKind>(kind & kClassMask) == PicKind::Png) {
+        const std::optional<QByteArray> safe = PngWithoutTextChunks(data);
+        if (!safe) {
+            return {};
+        }
+        buffer.setData(*safe);
+    } else {
+        buffer.setData(data);
+    }
     buffer.open(QIODevice::ReadOnly);
     // Only the kind's own reader: data of another format is a load failure, as it would be for
     // the graphic class the kind names.
