@@ -51,6 +51,7 @@ double ModulusOf(ProbeMaterial material); // Pa
 // the double nearest to the true quotient (2.54 mm is 0.1 in).
 inline constexpr long double kMillimetresPerInchExact = 25.4L;
 inline constexpr double kMillimetresPerInch = static_cast<double>(kMillimetresPerInchExact);
+inline constexpr double kDegreesPerRadian = 57.295779513082320877;
 inline constexpr double kPascalsPerGPa = 1e9;
 
 // The inputs whose range is checked. Lengths in millimetres whatever the display unit.

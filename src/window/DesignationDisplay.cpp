@@ -9,8 +9,6 @@ namespace {
 
 constexpr int kConvertedMMDecimals = 4;
 constexpr int kConvertedInchDecimals = 5;
-constexpr int kResultMMDecimals = 5;
-constexpr int kResultInchDecimals = 6;
 constexpr int kMarginDecimals = 1;
 constexpr double kMicrometresPerMM = 1000;
 constexpr double kTenThousandthsPerInch = 10000;

@@ -7,6 +7,12 @@
 
 namespace kthread {
 
+// Decimals of the lengths the window shows: results and derived values, and the numeric fields.
+inline constexpr int kResultMMDecimals = 5;
+inline constexpr int kResultInchDecimals = 6;
+inline constexpr int kFieldMMDecimals = 4;
+inline constexpr int kFieldInchDecimals = 5;
+
 // The current locale's decimal separator ("." or "," in practice).
 QString LocaleDecimalPoint();
 

@@ -37,8 +37,6 @@ using uncertainty::Measurand;
 
 namespace {
 
-constexpr int kMMDecimals = 5;
-constexpr int kInchDecimals = 6;
 constexpr int kQuantityColumnWidth = 120;
 
 QLabel* PageLabel(QWidget* parent, const char* name) {
@@ -227,8 +225,8 @@ void TfrmRuZede::ClearBudget() {
 }
 
 QString TfrmRuZede::LengthFigureText(double millimetres) const {
-    return FInchMode ? FixedText(millimetres / kMillimetresPerInch, kInchDecimals)
-                     : FixedText(millimetres, kMMDecimals);
+    return FInchMode ? FixedText(millimetres / kMillimetresPerInch, kResultInchDecimals)
+                     : FixedText(millimetres, kResultMMDecimals);
 }
 
 void TfrmRuZede::ShowBudgetFigures() {

@@ -17,9 +17,6 @@ namespace kthread {
 
 namespace {
 
-constexpr int kMMDecimals = 5;
-constexpr int kInchDecimals = 6;
-
 AngleDms AngleOf(const TQFloatEdit* degrees, const TQFloatEdit* minutes,
                  const TQFloatEdit* seconds) {
     return {degrees->value(), minutes->value(), seconds->value()};
@@ -96,9 +93,9 @@ void TfrmRuZede::btnCalcClick() {
 // The result texts are kept in millimetres, so the unit switch can show them in either unit.
 void TfrmRuZede::ShowResults(const ResultValues& results) {
     FResultsMM = results;
-    FDiamText = FixedText(results.first, kMMDecimals);
-    FSizeText = FixedText(results.second, kMMDecimals);
-    FA2Text = FixedText(results.deformCorr, kMMDecimals);
+    FDiamText = FixedText(results.first, kResultMMDecimals);
+    FSizeText = FixedText(results.second, kResultMMDecimals);
+    FA2Text = FixedText(results.deformCorr, kResultMMDecimals);
     DisplayResults();
 }
 
@@ -107,9 +104,11 @@ void TfrmRuZede::DisplayResults() {
         return;
     }
     if (FInchMode) {
-        ui.lSrDA2->setText(FixedText(FResultsMM->first / kMillimetresPerInch, kInchDecimals));
-        ui.lRazmM->setText(FixedText(FResultsMM->second / kMillimetresPerInch, kInchDecimals));
-        ui.lA2->setText(FixedText(FResultsMM->deformCorr / kMillimetresPerInch, kInchDecimals));
+        ui.lSrDA2->setText(FixedText(FResultsMM->first / kMillimetresPerInch, kResultInchDecimals));
+        ui.lRazmM->setText(
+            FixedText(FResultsMM->second / kMillimetresPerInch, kResultInchDecimals));
+        ui.lA2->setText(
+            FixedText(FResultsMM->deformCorr / kMillimetresPerInch, kResultInchDecimals));
     } else {
         ui.lSrDA2->setText(FDiamText);
         ui.lRazmM->setText(FSizeText);

@@ -18,9 +18,6 @@ namespace kthread {
 
 namespace {
 
-constexpr int kMMDecimals = 5;
-constexpr int kInchDecimals = 6;
-
 bool AngleInRange(const TQFloatEdit* degrees, const TQFloatEdit* minutes,
                   const TQFloatEdit* seconds) {
     return IsWithin(LimitOf(Input::FlankDegrees), degrees->value()) &&
@@ -67,10 +64,10 @@ void TfrmRuZede::UpdateDerivedValues() {
         const double a2 = AngleOf(ui.edA2g, ui.edA2m, ui.edA2s);
 
         // The lead uses the whole number of starts; the optimum below uses the pitch.
-        FLeadText = FixedText(starts * FPitchMM, kMMDecimals);
-        ui.lPodem->setText(
-            FInchMode ? FixedText(ReadNumberText(FLeadText) / kMillimetresPerInch, kInchDecimals)
-                      : FLeadText);
+        FLeadText = FixedText(starts * FPitchMM, kResultMMDecimals);
+        ui.lPodem->setText(FInchMode ? FixedText(ReadNumberText(FLeadText) / kMillimetresPerInch,
+                                                 kResultInchDecimals)
+                                     : FLeadText);
 
         const std::optional<double> optimum = OptimalProbeDiam(FPitchMM, a1, a2);
         if (!optimum) {
@@ -78,8 +75,8 @@ void TfrmRuZede::UpdateDerivedValues() {
             ShowErrorMessage(FErrorText);
             return;
         }
-        FOptDiamText = FixedText(*optimum, kMMDecimals);
-        ui.lDiamN->setText(FInchMode ? FixedText(*optimum / kMillimetresPerInch, kMMDecimals)
+        FOptDiamText = FixedText(*optimum, kResultMMDecimals);
+        ui.lDiamN->setText(FInchMode ? FixedText(*optimum / kMillimetresPerInch, kResultMMDecimals)
                                      : FOptDiamText);
 
         FProbeDiamMM = 0;

@@ -3,6 +3,7 @@
 // starts and flank angles and shows the pitch-diameter limits. Inputs that no longer agree with
 // the designation mark it as changed; the verdict is then not given. The text is remembered in
 // the settings file.
+#include "window/NumberTexts.h"
 #include "window/TfrmRuZede.h"
 
 #include "engine/NumberText.h"
@@ -28,9 +29,6 @@ namespace kthread {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 57.295779513082320877;
-constexpr int kPitchMMDecimals = 4;
-constexpr int kPitchInchDecimals = 5;
 // How close an input must stay to the designation's value to stand for it: the pitch to 1e-4
 // of itself (an inch pitch written to five decimals passes), a flank angle to about 2".
 constexpr double kPitchRelativeTolerance = 1e-4;
@@ -190,8 +188,8 @@ void TfrmRuZede::FillInputsFromDesignation(bool withThreadType) {
     SetAngle(limits.flankAngle1, ui.edA1g, ui.edA1m, ui.edA1s);
     SetAngle(limits.flankAngle2, ui.edA2g, ui.edA2m, ui.edA2s);
     ui.edStapka->setValue(
-        FInchMode ? RoundHalfEven(limits.pitchMm / kMillimetresPerInch, kPitchInchDecimals)
-                  : RoundHalfEven(limits.pitchMm, kPitchMMDecimals));
+        FInchMode ? RoundHalfEven(limits.pitchMm / kMillimetresPerInch, kFieldInchDecimals)
+                  : RoundHalfEven(limits.pitchMm, kFieldMMDecimals));
     FInputsReady = true;
     FPitchMM = limits.pitchMm;
     UpdateDerivedValues();

@@ -19,7 +19,6 @@ namespace kthread {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 57.295779513082320877;
 constexpr double kRadiansPerDegree = 0.017453292519943295769;
 constexpr int kTaperRatioDecimals = 5;
 constexpr int kProbeInchDecimals = 4;

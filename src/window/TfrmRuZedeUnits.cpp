@@ -14,11 +14,8 @@ namespace kthread {
 
 namespace {
 
-constexpr int kInchFieldDecimals = 5;
-constexpr int kMMFieldDecimals = 4;
-
 double InchesRounded(double millimetres) {
-    return RoundHalfEven(millimetres / kMillimetresPerInch, kInchFieldDecimals);
+    return RoundHalfEven(millimetres / kMillimetresPerInch, kFieldInchDecimals);
 }
 
 } // namespace
@@ -59,11 +56,11 @@ void TfrmRuZede::ApplyUnitDisplay() {
             ui.edIzmSt->setValue(InchesRounded(FGivenMM));
         }
     } else {
-        ui.edStapka->setValue(RoundHalfEven(FPitchMM, kMMFieldDecimals));
+        ui.edStapka->setValue(RoundHalfEven(FPitchMM, kFieldMMDecimals));
         ui.lPodem->setText(FLeadText);
         ui.lDiamN->setText(FOptDiamText);
-        ui.edDiam->setValue(RoundHalfEven(FProbeDiamMM, kMMFieldDecimals));
-        ui.edIzmSt->setValue(RoundHalfEven(FGivenMM, kMMFieldDecimals));
+        ui.edDiam->setValue(RoundHalfEven(FProbeDiamMM, kFieldMMDecimals));
+        ui.edIzmSt->setValue(RoundHalfEven(FGivenMM, kFieldMMDecimals));
     }
     DisplayResults();
     ShowDesignationLimits();
