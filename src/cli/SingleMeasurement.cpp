@@ -120,9 +120,10 @@ SingleAnswer AnswerSingleMeasurement(const SingleMeasurement& m) {
             outcome.window = designation::ReadingWindowOf(*m.designation, input);
             if (outcome.window) {
                 // As printed: a reading at a printed end still gives a good part.
-                outcome.window = designation::ShownReadingWindow(*outcome.window, *m.designation,
-                                                                 input, LengthDecimals(m.inch),
-                                                                 m.inch ? kMillimetresPerInch : 1);
+                outcome.window = designation::ShownReadingWindow(
+                    designation::ReadingWindowBySizePath(*outcome.window, *m.designation, input),
+                    *m.designation, input, LengthDecimals(m.inch),
+                    m.inch ? kMillimetresPerInch : 1);
             } else {
                 answer.notes.push_back("the reading window cannot be computed for this set-up");
             }

@@ -18,8 +18,8 @@ QString LimitsText(const designation::ThreadLimits& limits, bool inch);
 // one decimal, negative outside the limits.
 QString MarginText(double marginMm, bool inch);
 
-// The window as the unit shows it: rounded inward and checked back through the size-given path,
-// so that a reading at a shown end is a good part.
+// A window from ReadingWindowBySizePath as the unit shows it: rounded inward and checked back
+// through the size-given path, so that a reading at a shown end is a good part.
 designation::ReadingWindow ShownReadingWindow(const designation::ReadingWindow& window,
                                               const designation::ThreadLimits& limits,
                                               const TPitchDiamData& setup, bool inch);

@@ -38,8 +38,11 @@ void TfrmRuZede::ShowVerdict(double pitchDiamMM, const TPitchDiamData& setup) {
                 JudgePitchDiam(pitchDiamMM, *FDesigLimits, CurrentVerdictUncertainty())) {
             FVerdict = ShownVerdict{*verdict, std::nullopt, std::nullopt};
             if (const auto window = designation::ReadingWindowOf(*FDesigLimits, setup)) {
-                FVerdict->windowMM = ShownReadingWindow(*window, *FDesigLimits, setup, false);
-                FVerdict->windowInch = ShownReadingWindow(*window, *FDesigLimits, setup, true);
+                // The size-given ends once; each unit rounds them its own way.
+                const designation::ReadingWindow met =
+                    designation::ReadingWindowBySizePath(*window, *FDesigLimits, setup);
+                FVerdict->windowMM = ShownReadingWindow(met, *FDesigLimits, setup, false);
+                FVerdict->windowInch = ShownReadingWindow(met, *FDesigLimits, setup, true);
             }
         }
     }

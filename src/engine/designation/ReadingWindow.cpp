@@ -63,8 +63,8 @@ ReadingWindow ShownInward(const ReadingWindow& window, int decimals, double unit
     return shown;
 }
 
-ReadingWindow ShownReadingWindow(const ReadingWindow& window, const ThreadLimits& limits,
-                                 const TPitchDiamData& setup, int decimals, double unitMm) {
+ReadingWindow ReadingWindowBySizePath(const ReadingWindow& window, const ThreadLimits& limits,
+                                      const TPitchDiamData& setup) {
     TPitchDiamData record = setup;
     ApplyToRecord(limits, record);
     const auto pitchDiamAt = [&](double readingMm) {
@@ -97,6 +97,16 @@ ReadingWindow ShownReadingWindow(const ReadingWindow& window, const ThreadLimits
     ReadingWindow met = window;
     met.minMm = meet(window.minMm);
     met.maxMm = meet(window.maxMm);
+    return met;
+}
+
+ReadingWindow ShownReadingWindow(const ReadingWindow& met, const ThreadLimits& limits,
+                                 const TPitchDiamData& setup, int decimals, double unitMm) {
+    TPitchDiamData record = setup;
+    ApplyToRecord(limits, record);
+    const auto pitchDiamAt = [&](double readingMm) {
+        return PitchDiamAt(record, readingMm, met.reading);
+    };
     ReadingWindow shown = ShownInward(met, decimals, unitMm);
 
     const double digit = std::pow(10.0, -decimals) * unitMm;

@@ -29,11 +29,16 @@ std::optional<ReadingWindow> ReadingWindowOf(const ThreadLimits& limits,
 // to a part within the limits. An end that already is such a digit stays. In millimetres.
 ReadingWindow ShownInward(const ReadingWindow& window, int decimals, double unitMm = 1);
 
-// The window to show: each end moved to where the size-given path, which a reading goes through,
-// meets the limit (the two directions of the calculation agree only to some 1e-5 mm with a
-// force, to microns at steep leads), rounded inward by ShownInward, and moved a digit further
-// inward while the reading it shows still gives a pitch diameter outside the limits.
-ReadingWindow ShownReadingWindow(const ReadingWindow& window, const ThreadLimits& limits,
+// The ends moved to where the size-given path, which a reading goes through, meets the limits:
+// the two directions of the calculation agree only to some 1e-5 mm with a force, to microns at
+// steep leads. Once per window, whatever unit shows it.
+ReadingWindow ReadingWindowBySizePath(const ReadingWindow& window, const ThreadLimits& limits,
+                                      const TPitchDiamData& setup);
+
+// A window from ReadingWindowBySizePath as a unit shows it: rounded inward by ShownInward, each
+// end moved a digit further inward while the reading it shows still gives a pitch diameter
+// outside the limits.
+ReadingWindow ShownReadingWindow(const ReadingWindow& met, const ThreadLimits& limits,
                                  const TPitchDiamData& setup, int decimals, double unitMm = 1);
 
 } // namespace kthread::designation
