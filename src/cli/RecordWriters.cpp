@@ -54,6 +54,17 @@ void PutJsonNumberOrNull(LineBuffer& line, const std::optional<double>& value) {
     }
 }
 
+// A word of the program's own (no escaping needed) in quotes, or null.
+void PutJsonWordOrNull(LineBuffer& line, std::optional<std::string_view> word) {
+    if (word) {
+        line.Put('"');
+        line.Put(*word);
+        line.Put('"');
+    } else {
+        line.Put("null");
+    }
+}
+
 void PutJsonExtras(LineBuffer& line, const ExtraResults& extras) {
     if (extras.limits) {
         line.Put(", \"PitchDiamMin\": ");
@@ -61,13 +72,8 @@ void PutJsonExtras(LineBuffer& line, const ExtraResults& extras) {
         line.Put(", \"PitchDiamMax\": ");
         line.PutShortest(extras.pitchDiamMax);
         line.Put(", \"Verdict\": ");
-        if (extras.verdict) {
-            line.Put('"');
-            line.Put(VerdictText(*extras.verdict));
-            line.Put('"');
-        } else {
-            line.Put("null");
-        }
+        PutJsonWordOrNull(line, extras.verdict ? std::optional(VerdictText(*extras.verdict))
+                                               : std::nullopt);
     }
     if (extras.uncertainty) {
         line.Put(", \"U\": ");
@@ -76,13 +82,9 @@ void PutJsonExtras(LineBuffer& line, const ExtraResults& extras) {
         PutJsonNumberOrNull(line, extras.coverageFactor);
         if (extras.limits) {
             line.Put(", \"Conformity\": ");
-            if (extras.conformity) {
-                line.Put('"');
-                line.Put(ConformityText(*extras.conformity));
-                line.Put('"');
-            } else {
-                line.Put("null");
-            }
+            PutJsonWordOrNull(line, extras.conformity
+                                        ? std::optional(ConformityText(*extras.conformity))
+                                        : std::nullopt);
         }
     }
 }
